@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or $TRV630_BUILD_DIR).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+dir=${TRV630_BUILD_DIR:-$top/build}
+generator=()
+command -v ninja >/dev/null && [ ! -f "$dir/Makefile" ] && generator=(-G Ninja)
+cmake -S "$top" -B "$dir" "${generator[@]}" "$@" >/dev/null
+cmake --build "$dir" --parallel "$(nproc)"

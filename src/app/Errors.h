@@ -1,0 +1,39 @@
+// The program's error type and the text rule of the standard error box.
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace trv630 {
+
+/// An error that escapes an event handler; its message is shown in the
+/// standard error box and the program goes on.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+/// An error that ends a handler without showing anything.
+class SilentAbort : public std::exception {
+public:
+    const char* what() const noexcept override { return "silent abort"; }
+};
+
+/// The text of the error box: the message with a full stop appended when
+/// its last character has a code above that of "." (so ".", "!" or a blank
+/// at the end get none).
+QString errorBoxText(const QString& message);
+
+/// The application title, caption of the error box.
+inline constexpr const char* applicationTitle = "TRV630U - PC";
+
+/// Shows the modal error box (error icon, caption applicationTitle).
+void showErrorBox(const QString& message);
+
+} // namespace trv630

@@ -1,0 +1,113 @@
+// The main window FMain: owns every control, the five timers, the HID link
+// and all state of the program. Its handlers keep the design names and stay
+// thin: the work is done by the window-free components they call.
+//
+// Everything here runs on the GUI thread; the HID link hands input reports
+// over to it one at a time, so no member is locked.
+#pragma once
+
+#include "link/HidLink.h"
+#include "protocol/MeasurementFrame.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QStatusBar;
+class QTabWidget;
+
+class IndicatorPage;
+class DeviceConfigPage;
+class SettingsPage;
+class ChartPage;
+
+class TFMain : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        /// Directory of config.ini; empty: beside the executable (or the
+        /// per-user configuration directory when that is not writable).
+        QString settingsDir;
+    };
+
+    /// Builds the window from its design, then runs FormCreate. The link
+    /// is started (first device change) once the event loop runs.
+    explicit TFMain(std::unique_ptr<trv630::HidLink> link, Options options = {},
+                    QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    // ---- pages -------------------------------------------------------------
+    QTabWidget* PageControl1 = nullptr;
+    IndicatorPage* TabSheet1 = nullptr;
+    DeviceConfigPage* TabSheet3 = nullptr;
+    SettingsPage* TabSheet4 = nullptr;
+    ChartPage* TabSheet9 = nullptr;
+
+    // ---- status bar ----------------------------------------------------------
+    QStatusBar* StatusBar = nullptr;
+    std::array<QLabel*, 4> statusPanels{};
+    QComboBox* siLangCombo1 = nullptr;
+    void setPanelText(int panel, const QString& text);
+    QString panelText(int panel) const;
+
+    // ---- timers (all enabled from creation to destruction) -------------------
+    QTimer UpdateDataTimer; // 100 ms
+    QTimer ChartTimer;      // 100 ms
+    QTimer FreqTimer;       // 333 ms
+    QTimer SaveFileTimer;   // 1000 ms
+    QTimer Timer1;          // 5000 ms
+
+    // ---- start-up, shutdown, language ----------------------------------------
+    QString settingsPath;
+    void FormCreate();
+    /// Returns false when the close must be abandoned (the error was shown).
+    bool FormClose();
+    void siLangCombo1Change();
+
+    // ---- device link, report framing and dispatch ----------------------------
+    std::unique_ptr<trv630::HidLink> JvHidDeviceController1;
+    trv630::HidDevice* currentDevice = nullptr;
+    bool connected = false;
+    std::uint32_t reportCount = 0;
+    std::uint32_t measurementCount = 0;
+    std::array<std::uint8_t, 128> receiveBuffer{};
+    trv630::MeasurementFrame frame;
+    qint64 reportArrivalMs = 0; ///< arrival stamp of the report being handled
+
+    void JvHidDeviceController1DeviceChange();
+    bool JvHidDeviceController1Enumerate(const trv630::HidDeviceInfo& device, int index);
+    void FreqTimerTimer();
+    void onInputReport(const trv630::InputReport& report);
+    void sendReport(std::uint8_t opcode, std::span<const std::uint8_t> payload);
+    void requestParameter(std::uint8_t id, std::uint8_t index);
+
+    // ---- device parameters ---------------------------------------------------
+    void onParameterReply(std::span<const std::uint8_t> reply);
+    void Timer1Timer();
+
+    // ---- live values ---------------------------------------------------------
+    void UpdateDataTimerTimer();
+
+    // ---- measurement log -----------------------------------------------------
+    void SaveFileTimerTimer();
+
+    // ---- chart ---------------------------------------------------------------
+    void ChartTimerTimer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void startTimers();
+    Options options_;
+};

@@ -1,0 +1,3 @@
+#include "app/TFMain.h"
+
+void TFMain::SaveFileTimerTimer() {}

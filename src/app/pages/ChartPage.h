@@ -1,0 +1,10 @@
+// Page TabSheet9 "Wykresy".
+#pragma once
+
+#include <QWidget>
+
+class ChartPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartPage(QWidget* parent = nullptr);
+};
