@@ -3,6 +3,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=${TRV630_BUILD_DIR:-$top/build}
+# Share compiled objects between build directories.
+export CCACHE_BASEDIR="$top" CCACHE_NOHASHDIR=true
 generator=()
 command -v ninja >/dev/null && [ ! -f "$dir/Makefile" ] && generator=(-G Ninja)
 cmake -S "$top" -B "$dir" "${generator[@]}" "$@" >/dev/null
