@@ -1,0 +1,3 @@
+#include "chart/ChartLog.h"
+
+Q_LOGGING_CATEGORY(lcChart, "trv630.chart")
