@@ -27,7 +27,9 @@ TFMain::TFMain(std::unique_ptr<trv630::HidLink> link, Options options, QWidget* 
 
 TFMain::~TFMain()
 {
-    // Release the devices before the controls they report into.
+    // Release the devices before the controls they report into, and the
+    // list's device objects before the link they belong to.
+    releaseDeviceList();
     JvHidDeviceController1.reset();
 }
 

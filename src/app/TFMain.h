@@ -8,6 +8,7 @@
 
 #include "link/HidLink.h"
 #include "protocol/MeasurementFrame.h"
+#include "protocol/OutputRule.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -85,9 +86,16 @@ public:
     void JvHidDeviceController1DeviceChange();
     bool JvHidDeviceController1Enumerate(const trv630::HidDeviceInfo& device, int index);
     void FreqTimerTimer();
+    /// Output-rule staging for the six-part write (filled by the outputs
+    /// page, sent one part per acknowledgement).
+    trv630::OutputRuleTable outputRuleTable{};
+
     void onInputReport(const trv630::InputReport& report);
     void sendReport(std::uint8_t opcode, std::span<const std::uint8_t> payload);
     void requestParameter(std::uint8_t id, std::uint8_t index);
+    /// Releases the device objects of ListBox1 and clears it (the device
+    /// change does this first; the destructor before the link goes).
+    void releaseDeviceList();
 
     // ---- device parameters ---------------------------------------------------
     void onParameterReply(std::span<const std::uint8_t> reply);
