@@ -1,12 +1,16 @@
 #include "app/TFMain.h"
 
 #include "app/Application.h"
+#include "app/InterfaceFont.h"
+#include "app/Language.h"
 #include "app/pages/ChartPage.h"
 #include "app/pages/DeviceConfigPage.h"
 #include "app/pages/IndicatorPage.h"
 #include "app/pages/SettingsPage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QStatusBar>
@@ -39,6 +43,14 @@ void TFMain::buildWindow()
 
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    siLang1 = std::make_unique<trv630::Language>();
+    // Window properties: Tahoma 11 px; client area 765 x 570. The outer size
+    // may be dragged by 8 pixels in width and 9 in height (773 .. 781 x
+    // 601 .. 610 with the usual frame), so the client area by as much.
+    setFont(trv630::tahoma(11));
+    setMinimumSize(765, 570);
+    setMaximumSize(765 + 8, 570 + 9);
+    resize(765, 570);
     PageControl1->setDocumentMode(true);
     TabSheet1 = new IndicatorPage;
     TabSheet3 = new DeviceConfigPage;
@@ -69,7 +81,16 @@ void TFMain::buildWindow()
     siLangCombo1 = new QComboBox(this);
     siLangCombo1->setObjectName(QStringLiteral("siLangCombo1"));
     siLangCombo1->setFixedSize(100, 22);
-    siLangCombo1->addItems({QStringLiteral("Polski"), QStringLiteral("English")});
+    trv630::Language::fillCombo(siLangCombo1); // "Polski", "English" with their flags
+    siLangCombo1->setFont(trv630::tahoma(11));
+    connect(siLangCombo1, &QComboBox::activated, this,
+            [this] { trv630::runGuarded([this] { siLangCombo1Change(); }); });
+    // The status bar keeps the system's font.
+    QFont statusFont = QApplication::font(StatusBar);
+    statusFont.setFamilies(statusFont.families().isEmpty() ? QStringList{statusFont.family()}
+                                                           : statusFont.families());
+    statusFont.setPointSizeF(statusFont.pointSizeF());
+    StatusBar->setFont(statusFont);
 }
 
 void TFMain::startTimers()
@@ -114,3 +135,13 @@ void TFMain::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
 }
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+}
+
+void TFMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The language drop-down keeps its place at the status bar's right end.
+    if (siLangCombo1->parentWidget() == StatusBar)
+        siLangCombo1->move(StatusBar->width() - 115, 2);

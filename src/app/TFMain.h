@@ -38,6 +38,8 @@ public:
         /// per-user configuration directory when that is not writable).
         QString settingsDir;
     };
+namespace trv630 { class IniFile; class Language; }
+
 
     /// Builds the window from its design, then runs FormCreate. The link
     /// is started (first device change) once the event loop runs.
@@ -80,6 +82,15 @@ public:
     std::uint32_t reportCount = 0;
     std::uint32_t measurementCount = 0;
     std::array<std::uint8_t, 128> receiveBuffer{};
+    std::unique_ptr<trv630::Language> siLang1; ///< the interface language
+    void placeLanguageCombo();                  ///< FormCreate step 2
+    void moveToStoredPosition(int top, int left); ///< FormCreate step 13
+    /// Sets every page's texts in the active language (on LanguageChange),
+    /// keeping list selections and the captions that show run-time state.
+    void retranslateUi();
+    /// Writes again the run-time captions whose text depends on the
+    /// language (save_label, panel 3, ...); called after every retranslateUi.
+    void reapplyRuntimeCaptions();
     trv630::MeasurementFrame frame;
     qint64 reportArrivalMs = 0; ///< arrival stamp of the report being handled
 
@@ -119,3 +130,4 @@ private:
     void startTimers();
     Options options_;
 };
+    void resizeEvent(QResizeEvent* event) override;
