@@ -9,6 +9,8 @@
 #include "link/HidLink.h"
 #include "protocol/MeasurementFrame.h"
 #include "protocol/OutputRule.h"
+#include "log/LogWriter.h"
+#include "log/LocalClock.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,6 +18,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -116,7 +120,38 @@ namespace trv630 { class IniFile; class Language; }
     void UpdateDataTimerTimer();
 
     // ---- measurement log -----------------------------------------------------
+    std::string logRecord;             ///< latest record, UTF-8, ending in CR LF
+    bool loggingActive = false;
+    trv630::LogWriter logFile;         ///< the measurement file and its save cycle
+    bool logFileOpen() const { return logFile.isOpen(); }
+    bool flushRequested() const { return logFile.flushRequested(); }
+    std::uint32_t countMod = 1;        ///< divisor of the MOD counter field
+    trv630::LocalClock logClock;       ///< arrival stamp -> local date and time
+    char16_t logDecimalSeparator = u'.'; ///< regional separator, looked up once
+
+    /// Called by onInputReport for every measurement report, after decoding
+    /// and before measurementCount is raised: builds logRecord and appends it.
+    void logMeasurement();
     void SaveFileTimerTimer();
+    void save_buttonClick();
+    void showLoggingState();
+    void file_name_buttonClick();
+    void BitBtn5Click();
+    void connectLogControls();              ///< once, while the window is built
+    void loadRecordFieldSettings(trv630::IniFile& ini); ///< FormCreate step 11
+    void loadCountMod(trv630::IniFile& ini);            ///< FormCreate step 12
+    void loadLogFileName(trv630::IniFile& ini);         ///< FormCreate step 15
+    void loadLoggingActive(trv630::IniFile& ini);  ///< FormCreate step 21
+    void storeLogSettings(trv630::IniFile& ini);   ///< FormClose step 3
+    void closeLogFile();                           ///< FormClose step 7
+    /// Test seam for file_name_buttonClick: returns the chosen path, or an
+    /// empty text when the dialog was cancelled.
+    std::function<QString()> logFileDialog;
+private:
+    void showLogFileProblem();
+    bool logProblemShown_ = false;
+    QString logProblemText_;
+public:
 
     // ---- chart ---------------------------------------------------------------
     void ChartTimerTimer();
