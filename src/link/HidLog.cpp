@@ -1,3 +1,3 @@
 #include "link/HidLog.h"
 
-Q_LOGGING_CATEGORY(lcHidraw, "trv630.link")
+Q_LOGGING_CATEGORY(lcHidraw, "trv630.link", QtInfoMsg)

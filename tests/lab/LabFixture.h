@@ -1,0 +1,34 @@
+// Base of the lab tests: skips (with the reason) where the lab cannot run,
+// otherwise starts every test from an empty bus.
+#pragma once
+
+#include "lab/HidLab.h"
+
+#include <gtest/gtest.h>
+
+namespace trv630::lab {
+
+class LabTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string whyNot;
+        lab = HidLab::instance(&whyNot);
+        if (!lab)
+            GTEST_SKIP() << "hidraw lab unavailable: " << whyNot;
+        lab->reset();
+    }
+    void TearDown() override
+    {
+        if (lab)
+            lab->reset();
+    }
+
+    HidLab* lab = nullptr;
+};
+
+/// Open file descriptors and threads of this process.
+int openFdCount();
+int threadCount();
+
+} // namespace trv630::lab
