@@ -8,9 +8,13 @@ namespace trv630 {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // The application title "TRV630U - PC" is the caption of the error box
+    // (applicationTitle). It is not made Qt's application display name: the
+    // X11 and Wayland backends would append that to the window caption.
     setApplicationName(QStringLiteral("trv630-pc"));
-    setApplicationDisplayName(QString::fromLatin1(applicationTitle));
     setApplicationVersion(QStringLiteral("1.13"));
+    // Lets the desktop match the window to trv630-pc.desktop (icon, name).
+    setDesktopFileName(QStringLiteral("trv630-pc"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -3,7 +3,17 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace trv630 {
+
+namespace {
+ErrorBoxPresenter& presenter()
+{
+    static ErrorBoxPresenter instance;
+    return instance;
+}
+} // namespace
 
 QString errorBoxText(const QString& message)
 {
@@ -12,10 +22,20 @@ QString errorBoxText(const QString& message)
     return message;
 }
 
+ErrorBoxPresenter setErrorBoxPresenter(ErrorBoxPresenter next)
+{
+    return std::exchange(presenter(), std::move(next));
+}
+
 void showErrorBox(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(applicationTitle),
-                    errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
+    const QString text = errorBoxText(message);
+    if (presenter()) {
+        presenter()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(applicationTitle), text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -1,8 +1,9 @@
-// The program's error type and the text rule of the standard error box.
+// The program's error type and the standard error box.
 #pragma once
 
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
 
 namespace trv630 {
@@ -33,7 +34,15 @@ QString errorBoxText(const QString& message);
 /// The application title, caption of the error box.
 inline constexpr const char* applicationTitle = "TRV630U - PC";
 
-/// Shows the modal error box (error icon, caption applicationTitle).
+/// Shows the modal error box (error icon, caption applicationTitle, text
+/// errorBoxText(message)). Its own event loop keeps the timers and the
+/// device reports going while it is open.
 void showErrorBox(const QString& message);
+
+/// What showErrorBox does with the finished box text. Empty (the default):
+/// the modal box. Tests put a recorder here so that nothing blocks.
+using ErrorBoxPresenter = std::function<void(const QString& boxText)>;
+/// Installs a presenter and returns the previous one.
+ErrorBoxPresenter setErrorBoxPresenter(ErrorBoxPresenter presenter);
 
 } // namespace trv630

@@ -1,5 +1,6 @@
 // Entry routine of trv630-pc.
 #include "app/Application.h"
+#include "app/ShutdownWatcher.h"
 #include "app/TFMain.h"
 #include "link/LinkFactory.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
     trv630::runGuarded([&] {
         FMain = std::make_unique<TFMain>(simulate ? trv630::createSimulatedLink()
                                                   : trv630::createPlatformLink());
+        trv630::ShutdownWatcher stopRequests(FMain.get());
         FMain->show();
         app.exec();
     });
