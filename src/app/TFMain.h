@@ -117,7 +117,37 @@ namespace trv630 { class IniFile; class Language; }
     void Timer1Timer();
 
     // ---- live values ---------------------------------------------------------
+    // (TFMain_values.cpp) Unit texts in force; replaced only by the start-up
+    // step and the "Zapisz" buttons of their boxes.
+    std::array<QString, 4> adcUnitText;
+    std::array<QString, 2> encUnitText;
+    std::array<QString, 2> mathUnitText;
+    QChar valueDecimalSeparator = u'.'; ///< regional separator, looked up once
+
+    /// Decimals chosen in DivBox (2 when it has no selection).
+    int decimalsCount() const;
+    QString analogText(int i) const;
+    QString positionText(int i) const;
+    QString velocityText(int i) const;
+    QString mathText(int k) const;
+    /// "[" + text of math_name_1 (k = 0) or math_name_2 (k = 1) + "]".
+    QString mathNameCaption(int k) const;
+
+    void connectValueControls();               ///< once, while the window is built
+    void loadUnitSettings(trv630::IniFile& ini); ///< FormCreate steps 8 - 10
+    void selectStoredPoint(trv630::IniFile& ini); ///< FormCreate step 14
     void UpdateDataTimerTimer();
+    // "Zapisz" of the unit and name boxes: write the key, then take the text over.
+    void button_adcunit1Click();
+    void button_adcunit2Click();
+    void button_adcunit3Click();
+    void button_adcunit4Click();
+    void BitBtn11Click();
+    void BitBtn13Click();
+    void BitBtn42Click();
+    void BitBtn49Click();
+    void BitBtn48Click();
+    void BitBtn50Click();
 
     // ---- measurement log -----------------------------------------------------
     std::string logRecord;             ///< latest record, UTF-8, ending in CR LF
