@@ -71,6 +71,7 @@ struct LengthCase {
     bool usesReportIds;
     std::optional<int> output;
     std::optional<int> input;
+    friend void PrintTo(const LengthCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DescriptorLength : public ::testing::TestWithParam<LengthCase> {};
@@ -118,6 +119,7 @@ TEST(Descriptor, KeepsEachReportIdApart)
 struct BadCase {
     const char* name;
     Bytes descriptor;
+    friend void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class BadDescriptor : public ::testing::TestWithParam<BadCase> {};
@@ -146,8 +148,9 @@ TEST(Descriptor, ModuleDescriptorCutAnywhereNeverReadsPastTheEnd)
     for (std::size_t n = 0; n <= moduleDescriptor.size(); ++n) {
         std::span<const std::uint8_t> prefix(moduleDescriptor.data(), n);
         const auto summary = parseHidDescriptor(prefix);
-        if (summary && n < moduleDescriptor.size())
+        if (summary && n < moduleDescriptor.size()) {
             EXPECT_LE(hidOutputReportLength(*summary).value_or(0), 65) << n;
+        }
     }
 }
 
