@@ -1,3 +1,3 @@
 #include "log/LogCategory.h"
 
-Q_LOGGING_CATEGORY(lcLog, "trv630.log")
+Q_LOGGING_CATEGORY(lcLog, "trv630.log", QtInfoMsg)
