@@ -81,7 +81,7 @@ IndicatorPage::IndicatorPage(QWidget* parent) : QWidget(parent)
     math_name02->setText(QStringLiteral("[...]"));
 
     auto* analogGrid = new QGridLayout(GroupBox3);
-    analogGrid->setVerticalSpacing(1);
+    analogGrid->setVerticalSpacing(3);
     analogGrid->setHorizontalSpacing(16);
     analogGrid->addWidget(Label1, 0, 0, 1, 2);
     analogGrid->addWidget(Edit1adc1, 1, 0, 1, 2);
@@ -111,7 +111,7 @@ IndicatorPage::IndicatorPage(QWidget* parent) : QWidget(parent)
     Edit1_encv2 = makeIndicatorBox("Edit1_encv2", velocity, indicatorPixels, true, GroupBox4);
 
     auto* encoderGrid = new QGridLayout(GroupBox4);
-    encoderGrid->setVerticalSpacing(1);
+    encoderGrid->setVerticalSpacing(3);
     encoderGrid->setHorizontalSpacing(16);
     encoderGrid->addWidget(Label9, 0, 0);
     encoderGrid->addWidget(Edit1_encp1, 1, 0);
@@ -178,11 +178,14 @@ IndicatorPage::IndicatorPage(QWidget* parent) : QWidget(parent)
     bottom->addWidget(GroupBox11);
     bottom->addWidget(GroupBox20);
     bottom->addWidget(GroupBox13, 1);
+    // The page is taller than its groups: the spare height goes between them.
     auto* page = new QVBoxLayout(this);
     page->addWidget(GroupBox3);
-    page->addWidget(GroupBox4);
-    page->addLayout(bottom);
     page->addStretch(1);
+    page->addWidget(GroupBox4);
+    page->addStretch(1);
+    page->addLayout(bottom);
+    page->addStretch(2);
 
     retranslate();
 }
