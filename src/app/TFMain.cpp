@@ -22,6 +22,7 @@ TFMain::TFMain(std::unique_ptr<trv630::HidLink> link, Options options, QWidget* 
     setObjectName(QStringLiteral("FMain"));
     buildWindow();
     connectValueControls();
+    connectParameterControls();
     startTimers();
     trv630::runGuarded([this] { FormCreate(); });
 

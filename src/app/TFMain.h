@@ -6,6 +6,7 @@
 // over to it one at a time, so no member is locked.
 #pragma once
 
+#include "app/ControlTable.h"
 #include "link/HidLink.h"
 #include "protocol/MeasurementFrame.h"
 #include "protocol/OutputRule.h"
@@ -25,6 +26,7 @@
 #include <vector>
 
 class QComboBox;
+class QLineEdit;
 class QLabel;
 class QStatusBar;
 class QTabWidget;
@@ -113,8 +115,93 @@ namespace trv630 { class IniFile; class Language; }
     void releaseDeviceList();
 
     // ---- device parameters ---------------------------------------------------
-    void onParameterReply(std::span<const std::uint8_t> reply);
+    // (TFMain_params.cpp: writes and event bindings; TFMain_params_replies.cpp:
+    // reply handling.) The module's configuration lives only in the controls;
+    // outputRuleTable and ethernetConfigBytes are the two staging members.
+    trv630::ControlTable controlTable;
+    std::array<std::uint8_t, 12> ethernetConfigBytes{}; ///< address, mask, gateway
+    void connectParameterControls(); ///< binds the handlers of the configuration pages
+    void fillControlTable();         ///< FormCreate step 3
+    void hideDebugMemo();            ///< FormCreate step 1
+    void resetEthernetBoxes();       ///< FormCreate step 26: empty, with the address mask
+
+    /// Channel of a shared handler's button: the last character of its object
+    /// name as a digit, minus 1 ("button_filter23" -> 2); -1 when not a digit.
+    static int channelIndexOf(const QObject* button);
+    void writeChoiceParameter(std::uint8_t id, std::span<QComboBox* const> lists, const QObject* button);
+    void writeIntParameter(std::uint8_t id, std::int32_t minimum, std::int32_t maximum,
+                           std::span<QLineEdit* const> boxes, const QObject* button);
+    void writeFloatParameter(std::uint8_t id, std::span<QLineEdit* const> boxes, const QObject* button);
+    /// Restores the standard background of the box that changed or was clicked.
+    void adc_filter1_1Change(QObject* Sender);
+
+    // "Zapisz": analog, encoder, math (one handler per row; the channel comes from the button)
+    void button_adcmode1Click(QObject* Sender);
+    void button_filter11Click(QObject* Sender);
+    void button_filter21Click(QObject* Sender);
+    void button_adccoeffClick(QObject* Sender);
+    void button_adcoffset1Click(QObject* Sender);
+    void button_adcoffset21Click(QObject* Sender);
+    void button_encmode1Click(QObject* Sender);
+    void button_time1Click(QObject* Sender);
+    void button_resolution1Click(QObject* Sender);
+    void button_enccoeff1Click(QObject* Sender);
+    void button_encoffset1Click(QObject* Sender);
+    void button_encclear1Click(QObject* Sender);
+    void button_mathmode1Click(QObject* Sender);
+    void button_mathmmode1Click(QObject* Sender);
+    void button_mathoffset1Click(QObject* Sender);
+    void button_calib1Click(QObject* Sender);
+    // "Odczytaj": analog, encoder, math
+    void BitBtn15Click();
+    void BitBtn21Click();
+    void BitBtn27Click();
+    void BitBtn33Click();
+    void button_1Click();
+    void button_2Click();
+    void BitBtn47Click();
+    void BitBtn41Click();
+    void BitBtn6Click();
+    void BitBtn8Click();
+    void BitBtn58Click();
+    void BitBtn57Click();
+    // Triggering
+    void BitBtn53Click();
+    void BitBtn54Click();
+    void BitBtn45Click();
+    void BitBtn46Click();
+    void BitBtn55Click();
+    void BitBtn56Click();
+    void BitBtn9Click();
+    void BitBtn10Click();
+    void button_trigmastetype_1Click(QObject* Sender);
+    void BitBtn12Click();
+    void BitBtn14Click();
+    void writeTriggerMode();
+    void writeMasterMode();
+    // Output rules
+    void BitBtn43Click();
+    void BitBtn44Click();
+    void out1_WChange(QObject* Sender);
+    void updateOutputRow(int k);
+    /// Fills all six entries of outputRuleTable from the page and sends part 0;
+    /// a value box that is not a number stops it before anything is sent.
+    void writeOutputRules();
+    // RS485 and Ethernet
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void Btn_IPSaveClick();
+    void Btn_IP_ReadClick();
+    void writeEthernetConfig();
+    static QString formatOctet(std::uint8_t octet);
+    // System: firmware version, temperature, diagnostics
+    void BitBtn7Click();
+    void DebugMemoClick();
     void Timer1Timer();
+
+    void onParameterReply(std::span<const std::uint8_t> reply);
 
     // ---- live values ---------------------------------------------------------
     // (TFMain_values.cpp) Unit texts in force; replaced only by the start-up

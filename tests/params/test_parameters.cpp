@@ -80,7 +80,7 @@ TEST(ParameterCatalogue, IntegerLimitsAndClamping)
         EXPECT_EQ(clampToLimits(parameterInfo(r.id), r.in), r.out) << parameterInfo(r.id).name << " " << r.in;
 }
 
-TEST(ParameterReplies, AcceptedOnlyForDirectlyReadableIdsWithinRange)
+TEST(ParameterReplyFilter, AcceptedOnlyForDirectlyReadableIdsWithinRange)
 {
     struct Row { int id; int index; bool accepted; };
     const Row rows[] = {

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -205,6 +206,20 @@ TEST_F(IniFileTest, Utf8ByteOrderMarkIsNotPartOfTheFirstSection)
 {
     store("\xEF\xBB\xBF[Options]\nPoint=4\n");
     EXPECT_EQ(IniFile(path()).readInteger("Options", "Point", 2), 4);
+}
+
+TEST_F(IniFileTest, LinkedFileStaysALink)
+{
+    const QString target = dir.filePath(QStringLiteral("shared.ini"));
+    QFile t(target);
+    ASSERT_TRUE(t.open(QIODevice::WriteOnly));
+    t.write("[Options]\nPoint=1\n");
+    t.close();
+    ASSERT_TRUE(QFile::link(target, path()));
+    IniFile ini(path());
+    ini.writeInteger("Options", "Point", 3);
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(contents(), QByteArray("[Options]\nPoint=3\n"));
 }
 
 // Refused writes. Tests may run as root, which ignores directory and file

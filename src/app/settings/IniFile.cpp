@@ -289,7 +289,10 @@ void IniFile::writeString(QAnyStringView section, QAnyStringView key, const QStr
     for (const QString& line : std::as_const(content.lines))
         text += line + content.eol;
 
-    QSaveFile file(path_);
+    // A config.ini that is a link to the real file (a shared settings file)
+    // stays a link: the file it points to is the one replaced.
+    const QFileInfo info(path_);
+    QSaveFile file(info.isSymLink() && info.exists() ? info.canonicalFilePath() : path_);
     file.setDirectWriteFallback(true); // a writable file in a read-only directory
     if (!file.open(QIODevice::WriteOnly)) {
         qCWarning(lcSettings) << "cannot write" << path_ << file.errorString();
