@@ -6,8 +6,6 @@
 # Collecting new texts from the sources is a manual step:
 # scripts/update-translations.sh.
 set(TRV630_TS_FILES ${CMAKE_SOURCE_DIR}/translations/trv630_en.ts)
-set_source_files_properties(${TRV630_TS_FILES} PROPERTIES OUTPUT_LOCATION
-  ${CMAKE_BINARY_DIR}/translations)
 qt_add_translations(trv630core
   TS_FILES ${TRV630_TS_FILES}
   RESOURCE_PREFIX /i18n

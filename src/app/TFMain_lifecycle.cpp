@@ -7,7 +7,12 @@
 #include "app/Errors.h"
 #include "app/Language.h"
 #include "app/WindowPlacement.h"
+#include "app/pages/AnalogPage.h"
 #include "app/pages/DeviceConfigPage.h"
+#include "app/pages/EncoderPage.h"
+#include "app/pages/MathPage.h"
+#include "app/pages/OutputsPage.h"
+#include "app/pages/TriggerPage.h"
 #include "app/pages/IndicatorPage.h"
 #include "app/pages/SettingsPage.h"
 #include "app/settings/IniFile.h"
@@ -191,7 +196,16 @@ void TFMain::retranslateUi()
     PageControl1->setTabText(PageControl1->indexOf(TabSheet4), tr("Ustawienia programu"));
     TabSheet1->retranslate();
     TabSheet3->retranslate();
+    TabSheet3->TabSheet5->retranslate();
+    TabSheet3->TabSheet6->retranslate();
+    TabSheet3->TabSheet7->retranslate();
+    TabSheet3->Wyzwalania->retranslate();
+    TabSheet3->TabSheet8->retranslate();
     TabSheet4->retranslate();
+    // The math page's tab reads "Funkcje matematyczne" until the first
+    // switch; from then on it carries the longer text in both languages.
+    TabSheet3->PageControl2->setTabText(TabSheet3->PageControl2->indexOf(TabSheet3->TabSheet7),
+                                        tr("Funkcje matematyczne (dla wejść analogowych)"));
     // A switch shows "1" in ChartTime; its up-down control keeps its position.
     TabSheet4->ChartTime->setText(QStringLiteral("1"));
 
