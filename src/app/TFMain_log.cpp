@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "app/Colours.h"
+#include "app/ParameterInput.h"
 #include "app/Strings.h"
 #include "app/pages/IndicatorPage.h"
 #include "app/pages/SettingsPage.h"
@@ -23,7 +24,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
@@ -74,13 +74,6 @@ QIcon loggingGlyph(bool running)
     return QIcon(pixmap);
 }
 
-void setEditBackground(QLineEdit* edit, std::uint32_t colour)
-{
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, trv630::fromWindowsColour(colour));
-    edit->setPalette(palette);
-}
-
 // The save dialog's filter "name|pattern|name|pattern" in Qt's form
 // "name (pattern);;name (pattern)". Blanks inside a pattern are dropped, so
 // a translated pattern written as "*. csv" still selects *.csv files.
@@ -100,33 +93,20 @@ QString qtFileFilter(const QString& filter)
     return entries.join(QStringLiteral(";;"));
 }
 
-QAbstractButton* saveButtonOf(QWidget* page)
-{
-    return page->findChild<QAbstractButton*>(QStringLiteral("save_button"));
-}
-
-QLabel* saveLabelOf(QWidget* page)
-{
-    return page->findChild<QLabel*>(QStringLiteral("save_label"));
-}
-
 } // namespace
 
 void TFMain::connectLogControls()
 {
-    const QString point = QLocale().decimalPoint();
-    logDecimalSeparator = point.isEmpty() ? u'.' : point.front().unicode();
+    logDecimalSeparator = trv630::regionalDecimalSeparator().unicode();
     SettingsPage* s = TabSheet4;
-    if (QAbstractButton* b = saveButtonOf(TabSheet1))
-        connect(b, &QAbstractButton::clicked, this,
-                [this] { trv630::runGuarded([this] { save_buttonClick(); }); });
+    connect(TabSheet1->save_button, &QAbstractButton::clicked, this,
+            [this] { trv630::runGuarded([this] { save_buttonClick(); }); });
     connect(s->file_name_button, &QAbstractButton::clicked, this,
             [this] { trv630::runGuarded([this] { file_name_buttonClick(); }); });
     connect(s->BitBtn5, &QAbstractButton::clicked, this,
             [this] { trv630::runGuarded([this] { BitBtn5Click(); }); });
-    // Any edit restores the standard background after a bad or clamped entry.
-    connect(s->edit_mod, &QLineEdit::textEdited, this,
-            [edit = s->edit_mod] { edit->setPalette(QPalette()); });
+    // edit_mod's change and click events restore its background through the
+    // shared change handler of the parameter boxes (adc_filter1_1Change).
 }
 
 void TFMain::logMeasurement()
@@ -194,17 +174,14 @@ void TFMain::save_buttonClick()
 void TFMain::showLoggingState()
 {
     using trv630::StringId;
-    if (QLabel* label = saveLabelOf(TabSheet1)) {
-        label->setText(trv630::lookupString(loggingActive ? StringId::IDS_317 : StringId::IDS_320));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText,
-                         trv630::fromWindowsColour(loggingActive ? loggingOnColour : loggingOffColour));
-        label->setPalette(palette);
-    }
-    if (QAbstractButton* button = saveButtonOf(TabSheet1)) {
-        button->setIcon(loggingGlyph(loggingActive));
-        button->setIconSize(QSize(16, 15));
-    }
+    QLabel* label = TabSheet1->save_label;
+    label->setText(trv630::lookupString(loggingActive ? StringId::IDS_317 : StringId::IDS_320));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     trv630::fromWindowsColour(loggingActive ? loggingOnColour : loggingOffColour));
+    label->setPalette(palette);
+    TabSheet1->save_button->setIcon(loggingGlyph(loggingActive));
+    TabSheet1->save_button->setIconSize(QSize(16, 15));
     if (!loggingActive) {
         logFile.close();
         if (logFile.failing() != logProblemShown_)
@@ -244,20 +221,14 @@ void TFMain::file_name_buttonClick()
 
 void TFMain::BitBtn5Click()
 {
-    QLineEdit* edit = TabSheet4->edit_mod;
-    int typed = 0;
-    if (!trv630::IniFile::parseInteger(edit->text(), typed)) {
-        setEditBackground(edit, trv630::badInputColour);
+    // Not an integer: light red, nothing else. Outside 1..99 999 999:
+    // clamped, written back, light green.
+    const auto value = trv630::checkedIntInput(TabSheet4->edit_mod, 1, maxCountMod);
+    if (!value)
         return;
-    }
-    const int value = std::clamp(typed, 1, maxCountMod);
-    if (value != typed) {
-        edit->setText(QString::number(value));
-        setEditBackground(edit, trv630::clampedColour);
-    }
-    countMod = static_cast<std::uint32_t>(value);
+    countMod = static_cast<std::uint32_t>(*value);
     try {
-        trv630::IniFile(settingsPath).writeInteger(optionsSection, QStringLiteral("Mod"), value);
+        trv630::IniFile(settingsPath).writeInteger(optionsSection, QStringLiteral("Mod"), *value);
     } catch (const std::exception& e) {
         qCWarning(lcLog) << "storing Mod:" << e.what();
     }

@@ -64,9 +64,16 @@ protected:
 
     QAbstractButton* saveButton() const
     {
-        return window->findChild<QAbstractButton*>(QStringLiteral("save_button"));
+        auto* b = window->findChild<QAbstractButton*>(QStringLiteral("save_button"));
+        EXPECT_NE(b, nullptr);
+        return b;
     }
-    QLabel* saveLabel() const { return window->findChild<QLabel*>(QStringLiteral("save_label")); }
+    QLabel* saveLabel() const
+    {
+        auto* l = window->findChild<QLabel*>(QStringLiteral("save_label"));
+        EXPECT_NE(l, nullptr);
+        return l;
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<TFMain> window;
@@ -76,7 +83,8 @@ protected:
 TEST_F(LogWindowTest, StartAndStopShowTheState)
 {
     settings->file_name_edit->setText(file("pomiary.csv"));
-    window->save_buttonClick();
+    const QIcon offGlyph = saveButton()->icon();
+    QTest::mouseClick(saveButton(), Qt::LeftButton);
     EXPECT_TRUE(window->loggingActive);
     EXPECT_EQ(window->panelText(3), lookupString(StringId::IDS_319));
     EXPECT_FALSE(settings->file_name_button->isEnabled());
@@ -84,9 +92,8 @@ TEST_F(LogWindowTest, StartAndStopShowTheState)
         EXPECT_EQ(label->text(), lookupString(StringId::IDS_317));
         EXPECT_EQ(label->palette().color(QPalette::WindowText), trv630::fromWindowsColour(0x0616A8));
     }
-    if (QAbstractButton* b = saveButton()) {
-        EXPECT_FALSE(b->icon().isNull());
-    }
+    EXPECT_FALSE(saveButton()->icon().isNull());
+    EXPECT_NE(saveButton()->icon().pixmap(16, 15).toImage(), offGlyph.pixmap(16, 15).toImage());
 
     onlyCounter();
     report();
