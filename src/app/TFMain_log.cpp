@@ -273,4 +273,8 @@ void TFMain::storeLogSettings(trv630::IniFile& ini)
 void TFMain::closeLogFile()
 {
     logFile.close();
+    if (logFile.pendingBytes() > 0)
+        qCWarning(lcLog) << "the measurement file" << logFile.failedFileName()
+                         << "could not be written;" << logFile.pendingBytes()
+                         << "bytes of records are lost at exit";
 }
