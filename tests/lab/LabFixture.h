@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string>
+
 namespace trv630::lab {
 
 class LabTest : public ::testing::Test {
@@ -13,9 +16,12 @@ protected:
     void SetUp() override
     {
         std::string whyNot;
+        const auto start = std::chrono::steady_clock::now();
         lab = HidLab::instance(&whyNot);
         if (!lab)
             GTEST_SKIP() << "hidraw lab unavailable: " << whyNot;
+        const std::chrono::duration<double, std::milli> setUpTime = std::chrono::steady_clock::now() - start;
+        RecordProperty("lab_setup_ms", std::to_string(setUpTime.count()));
         lab->reset();
     }
     void TearDown() override
