@@ -14,11 +14,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPlainTextEdit>
 
 using trv630::ParameterId;
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcParams, "trv630.params", QtInfoMsg)
 
 /// Selects a code; a code that is no position of the list leaves no selection.
 void selectCode(QComboBox* list, int code)
@@ -43,8 +46,11 @@ QString temperatureText(std::int16_t tenths)
 void TFMain::onParameterReply(std::span<const std::uint8_t> reply)
 {
     // byte 1 id, byte 2 index, value from byte 3
-    if (reply.size() < 3 || !trv630::replyAccepted(reply[1], reply[2]))
+    if (reply.size() < 3 || !trv630::replyAccepted(reply[1], reply[2])) {
+        if (reply.size() >= 3)
+            qCDebug(lcParams) << "reply ignored: id" << reply[1] << "index" << reply[2];
         return;
+    }
     const auto id = ParameterId(reply[1]);
     const int index = reply[2];
     const std::span<const std::uint8_t> value = trv630::replyValue(reply);
