@@ -14,6 +14,8 @@ Q_LOGGING_CATEGORY(lcPump, "trv630.link.pump")
 
 // Reports up to this size are copied to the stack before the handler runs.
 constexpr std::size_t stackCopySize = 512;
+// Drains on the stack at most: the wake-up's and one from a modal loop.
+constexpr int maxDrainDepth = 2;
 } // namespace
 
 ReportPump::ReportPump(QObject* parent) : QObject(parent) {}
@@ -92,7 +94,23 @@ bool ReportPump::takePending()
 
 void ReportPump::drain()
 {
+    // A handler that opens a modal box gets the reports that arrive meanwhile
+    // from the box's loop (one level deep). A handler that does so again
+    // from inside that loop (a box per report) would nest without end: from
+    // the third level on, reports wait in the queue until a level returns.
+    if (depth_ >= maxDrainDepth)
+        return;
     const std::shared_ptr<bool> alive = alive_;
+    ++depth_;
+    struct Leave {
+        ReportPump* pump;
+        const std::shared_ptr<bool>& alive;
+        ~Leave()
+        {
+            if (*alive)
+                --pump->depth_;
+        }
+    } leave{this, alive};
     for (;;) {
         if (cursor_ >= batch_.entries.size()) {
             batch_.clear();

@@ -12,8 +12,11 @@
 //    at a time, in arrival order; none is dropped while a handler is set.
 //  - A handler may open a nested event loop (a modal box): reports arriving
 //    meanwhile are delivered from that loop, still in order, and the outer
-//    drain carries on after the last one delivered. A handler may also clear
-//    the handler or destroy the pump; the drain stops there.
+//    drain carries on after the last one delivered. One level only: a
+//    handler that opens yet another loop from there gets no reports inside
+//    it (they wait, in order), so a box per report cannot nest without end.
+//    A handler may also clear the handler or destroy the pump; the drain
+//    stops there.
 //  - An exception that escapes the handler is logged and the next report is
 //    handled as usual.
 //
@@ -95,6 +98,7 @@ private:
     std::size_t cursor_ = 0;
     std::shared_ptr<const DataHandler> handler_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    int depth_ = 0; // drains on the stack
     std::atomic<std::uint64_t> delivered_{0};
     std::atomic<std::uint64_t> wakeUps_{0};
     std::vector<std::uint8_t> scratch_;

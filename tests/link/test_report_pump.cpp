@@ -197,3 +197,27 @@ TEST(ReportPump, DestroyedWithReportsStillQueued)
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(got, 0);
 }
+
+TEST(ReportPump, HandlerOpeningALoopPerReportDoesNotNestWithoutEnd)
+{
+    ReportPump pump;
+    std::vector<std::uint32_t> got;
+    int depth = 0, deepest = 0;
+    pump.setHandler([&](const InputReport& r) {
+        got.push_back(numberOf(r));
+        ++depth;
+        deepest = std::max(deepest, depth);
+        if (got.size() < 50)
+            pump.push(numbered(static_cast<std::uint32_t>(got.size()) + 1000));
+        QEventLoop loop; // an error box for every report
+        QTimer::singleShot(1, &loop, &QEventLoop::quit);
+        loop.exec();
+        --depth;
+    });
+    pump.push(numbered(0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return got.size() == 50; }, 10000));
+    EXPECT_LE(deepest, 2);
+    EXPECT_EQ(got[0], 0u);
+    for (std::size_t i = 1; i < got.size(); ++i)
+        EXPECT_EQ(got[i], 1000 + i) << i;
+}
