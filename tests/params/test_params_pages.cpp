@@ -88,8 +88,9 @@ TEST(ConfigurationPages, EveryNamedControlExistsAndBoxesStartEmpty)
         const auto* box = h.window().findChild<QLineEdit*>(name);
         ASSERT_NE(box, nullptr) << name.toStdString();
         // Unit and name boxes are filled from config.ini at start-up.
-        if (!name.contains("unit") && !name.contains("name"))
+        if (!name.contains("unit") && !name.contains("name")) {
             EXPECT_TRUE(box->text().isEmpty()) << name.toStdString();
+        }
     }
     const char* buttons[] = {
         "button_adcmode4", "button_filter14", "button_filter24", "button_adccoeff4", "button_adcoffset4",
@@ -155,9 +156,16 @@ TEST(ConfigurationPages, Screenshots)
         {w.TabSheet3->TabSheet8, "config-outputs.png"}, {w.TabSheet3->TabSheet2, "config-comm.png"},
     };
     QDir().mkpath(dir);
-    for (const auto& p : pages) {
-        w.TabSheet3->PageControl2->setCurrentWidget(p.page);
-        h.processEvents();
-        EXPECT_TRUE(w.grab().save(QDir(dir).filePath(QString::fromLatin1(p.file))));
+    for (const char* suffix : {"", "-en"}) {
+        if (*suffix) { // the longer English texts must fit as well
+            w.siLangCombo1->setCurrentIndex(1);
+            w.siLangCombo1Change();
+        }
+        for (const auto& p : pages) {
+            w.TabSheet3->PageControl2->setCurrentWidget(p.page);
+            h.processEvents();
+            const QString file = QString::fromLatin1(p.file).replace(".png", QString::fromLatin1(suffix) + ".png");
+            EXPECT_TRUE(w.grab().save(QDir(dir).filePath(file)));
+        }
     }
 }
