@@ -21,8 +21,10 @@ TFMain::TFMain(std::unique_ptr<trv630::HidLink> link, Options options, QWidget* 
 {
     setObjectName(QStringLiteral("FMain"));
     buildWindow();
-    connectValueControls();
+    connectLogControls();
+    connectChartControls();
     connectParameterControls();
+    connectValueControls();
     startTimers();
     trv630::runGuarded([this] { FormCreate(); });
 
@@ -42,9 +44,6 @@ TFMain::~TFMain()
 void TFMain::buildWindow()
 {
     setWindowTitle(QStringLiteral(" "));
-
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
     siLang1 = std::make_unique<trv630::Language>();
     // Window properties: Tahoma 11 px; client area 765 x 570. The outer size
     // may be dragged by 8 pixels in width and 9 in height (773 .. 781 x
@@ -53,6 +52,9 @@ void TFMain::buildWindow()
     setMinimumSize(765, 570);
     setMaximumSize(765 + 8, 570 + 9);
     resize(765, 570);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setDocumentMode(true);
     TabSheet1 = new IndicatorPage;
     TabSheet3 = new DeviceConfigPage;
@@ -136,7 +138,6 @@ void TFMain::closeEvent(QCloseEvent* event)
 void TFMain::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-}
     if (event->type() == QEvent::LanguageChange)
         retranslateUi();
 }
@@ -147,3 +148,4 @@ void TFMain::resizeEvent(QResizeEvent* event)
     // The language drop-down keeps its place at the status bar's right end.
     if (siLangCombo1->parentWidget() == StatusBar)
         siLangCombo1->move(StatusBar->width() - 115, 2);
+}

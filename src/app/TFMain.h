@@ -10,8 +10,9 @@
 #include "link/HidLink.h"
 #include "protocol/MeasurementFrame.h"
 #include "protocol/OutputRule.h"
-#include "log/LogWriter.h"
+#include "chart/ChartFeed.h"
 #include "log/LocalClock.h"
+#include "log/LogWriter.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -19,14 +20,15 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <functional>
+#include <string>
 #include <memory>
 #include <span>
 #include <vector>
 
 class QComboBox;
 class QLineEdit;
+class QPrinter;
 class QLabel;
 class QStatusBar;
 class QTabWidget;
@@ -36,6 +38,8 @@ class DeviceConfigPage;
 class SettingsPage;
 class ChartPage;
 
+namespace trv630 { class IniFile; class Language; }
+
 class TFMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,8 +48,6 @@ public:
         /// per-user configuration directory when that is not writable).
         QString settingsDir;
     };
-namespace trv630 { class IniFile; class Language; }
-
 
     /// Builds the window from its design, then runs FormCreate. The link
     /// is started (first device change) once the event loop runs.
@@ -80,14 +82,6 @@ namespace trv630 { class IniFile; class Language; }
     /// Returns false when the close must be abandoned (the error was shown).
     bool FormClose();
     void siLangCombo1Change();
-
-    // ---- device link, report framing and dispatch ----------------------------
-    std::unique_ptr<trv630::HidLink> JvHidDeviceController1;
-    trv630::HidDevice* currentDevice = nullptr;
-    bool connected = false;
-    std::uint32_t reportCount = 0;
-    std::uint32_t measurementCount = 0;
-    std::array<std::uint8_t, 128> receiveBuffer{};
     std::unique_ptr<trv630::Language> siLang1; ///< the interface language
     void placeLanguageCombo();                  ///< FormCreate step 2
     void moveToStoredPosition(int top, int left); ///< FormCreate step 13
@@ -97,6 +91,14 @@ namespace trv630 { class IniFile; class Language; }
     /// Writes again the run-time captions whose text depends on the
     /// language (save_label, panel 3, ...); called after every retranslateUi.
     void reapplyRuntimeCaptions();
+
+    // ---- device link, report framing and dispatch ----------------------------
+    std::unique_ptr<trv630::HidLink> JvHidDeviceController1;
+    trv630::HidDevice* currentDevice = nullptr;
+    bool connected = false;
+    std::uint32_t reportCount = 0;
+    std::uint32_t measurementCount = 0;
+    std::array<std::uint8_t, 128> receiveBuffer{};
     trv630::MeasurementFrame frame;
     qint64 reportArrivalMs = 0; ///< arrival stamp of the report being handled
 
@@ -271,15 +273,42 @@ private:
 public:
 
     // ---- chart ---------------------------------------------------------------
+    /// chartRunning, chartElapsed, chartWindow, chartLastTick, chartLowest,
+    /// chartHighest: the feed of Chart1.
+    trv630::ChartFeed chartFeed;
+    /// Millisecond reading of the chart ticks, steady while the program runs;
+    /// tests put a simulated clock here.
+    std::function<qint64()> chartClock;
+    /// The printer chosen in the printer setup dialog (the system default
+    /// until then); created on first use.
+    std::shared_ptr<QPrinter> chartPrinter;
+    /// Test seams: the print confirmation (true = OK) and SaveDialog2 (the
+    /// chosen name, empty when cancelled).
+    std::function<bool()> chartPrintConfirm;
+    std::function<QString()> chartImageDialog;
+
     void ChartTimerTimer();
+    void feedChart(qint64 reading);
+    void Btn_ChartStartClick();
+    void clearChart();
+    void Btn_ChartClearClick();
+    void Cb_ChartTimeWindowChange();
+    void Edit_ChartTitleChange();
+    void Btn_PrintChartClick();
+    void Btn_PrintSetupClick();
+    void Btn_SaveImageFromChartClick();
+    void connectChartControls();                   ///< once, while the window is built
+    void loadChartSettings(trv630::IniFile& ini);  ///< FormCreate steps 16-20
+    void storeChartSettings(trv630::IniFile& ini); ///< FormClose steps 4-5
+    QPrinter& selectedPrinter();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildWindow();
     void startTimers();
     Options options_;
 };
-    void resizeEvent(QResizeEvent* event) override;

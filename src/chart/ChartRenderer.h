@@ -32,6 +32,7 @@ public:
 private:
     const ChartScene& scene_;
     mutable std::vector<QLineF> lines_; // reused between series
+    mutable std::vector<QRectF> rects_;
 };
 
 } // namespace trv630

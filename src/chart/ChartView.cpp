@@ -64,15 +64,21 @@ bool ChartView::print(QPrinter& printer, const QMarginsF& marginsPercent) const
     if (!p.begin(&printer))
         return false;
     const QRectF page = printer.pageLayout().fullRectPixels(printer.resolution());
-    const QRectF target = marginRect(QRectF(QPointF(0, 0), page.size()), marginsPercent);
-    // Lay the chart out as on the screen (fonts and pens in screen pixels),
-    // then scale it uniformly to the width of the target.
+    renderOnPage(p, QRectF(QPointF(0, 0), page.size()), marginsPercent);
+    return p.end();
+}
+
+void ChartView::renderOnPage(QPainter& p, const QRectF& page, const QMarginsF& marginsPercent) const
+{
+    const QRectF target = marginRect(page, marginsPercent);
+    // Fonts and pens keep their on-screen proportions.
     const qreal screenWidth = width() > 0 ? width() : 760;
     const qreal scale = target.width() / screenWidth;
+    p.save();
     p.translate(target.topLeft());
     p.scale(scale, scale);
     renderer_.render(p, QRectF(0, 0, screenWidth, target.height() / scale));
-    return p.end();
+    p.restore();
 }
 
 } // namespace trv630

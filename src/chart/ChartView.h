@@ -57,6 +57,9 @@ public:
     /// Prints on `printer` inside margins given in per cent of the page
     /// (left, top, right, bottom); false when the printer cannot be opened.
     bool print(QPrinter& printer, const QMarginsF& marginsPercent) const;
+    /// The page of print(): the chart laid out at its on-screen width and
+    /// scaled uniformly into the part of `page` inside the margins.
+    void renderOnPage(QPainter& p, const QRectF& page, const QMarginsF& marginsPercent) const;
 
 signals:
     /// The legend moved (after a resize): controls set beside it follow.

@@ -46,24 +46,31 @@ ValueRange MinMaxCache::range(const ChunkedArray<float>& values, std::size_t fir
 {
     ValueRange r;
     std::size_t i = first;
-    while (i < last) {
-        // Take the largest aligned block that starts at i and fits in the range.
-        std::size_t k = 0;
-        while (k < levels_.size()) {
-            const unsigned shift = levelBits * static_cast<unsigned>(k + 1);
-            const std::size_t span = std::size_t{1} << shift;
-            if ((i & (span - 1)) != 0 || i + span > last)
-                break;
-            ++k;
-        }
-        if (k == 0) {
+    auto take = [&](std::size_t k) { // one block of level k at i (k = 0: one value)
+        if (k == 0)
             r.add(values[i]); // NaN fails both comparisons and is skipped
-            ++i;
-        } else {
-            const unsigned shift = levelBits * static_cast<unsigned>(k);
-            r.add(levels_[k - 1][i >> shift]);
-            i += std::size_t{1} << shift;
-        }
+        else
+            r.add(levels_[k - 1][i >> (levelBits * k)]);
+        i += std::size_t{1} << (levelBits * k);
+    };
+    // Up: small blocks until i is aligned to the next level's blocks.
+    std::size_t k = 0;
+    for (;;) {
+        const std::size_t next = std::size_t{1} << (levelBits * (k + 1));
+        const std::size_t span = std::size_t{1} << (levelBits * k);
+        while ((i & (next - 1)) != 0 && i + span <= last)
+            take(k);
+        if (k == levels_.size() || i + next > last)
+            break;
+        ++k;
+    }
+    // Down: the largest blocks that still fit.
+    for (;; --k) {
+        const std::size_t span = std::size_t{1} << (levelBits * k);
+        while (i + span <= last)
+            take(k);
+        if (k == 0)
+            break;
     }
     return r;
 }
