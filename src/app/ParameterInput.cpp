@@ -62,7 +62,7 @@ std::array<int, 4> addressOctets(const QString& displayText)
         while (group.endsWith(u' '))
             group.chop(1);
         const auto v = parseIntText(group);
-        if (!v || group.startsWith(u' '))
+        if (!v)
             throw Error(QStringLiteral("'%1' is not a valid integer value").arg(group));
         octets[i] = *v;
     }

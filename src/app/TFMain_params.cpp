@@ -128,17 +128,37 @@ void TFMain::writeMasterMode()
 void TFMain::BitBtn53Click() { writeTriggerMode(); }
 void TFMain::BitBtn9Click() { writeMasterMode(); }
 
-void TFMain::BitBtn45Click()
+namespace {
+
+/// The integer of a single parameter's box (index 0), checked and clamped
+/// to the catalogue limits as the shared integer write does.
+void writeSingleInt(TFMain& w, ParameterId id, QLineEdit* box)
 {
-    if (const auto v = trv630::checkedIntInput(TabSheet3->Wyzwalania->trigger_time, 1, 60000))
-        sendReport(writeOpcode, trv630::int32Payload(ParameterId::SendInterval, 0, *v));
+    const trv630::ParameterInfo& info = trv630::parameterInfo(id);
+    if (const auto v = trv630::checkedIntInput(box, info.minimum, info.maximum))
+        w.sendReport(writeOpcode, trv630::int32Payload(id, 0, *v));
 }
 
-void TFMain::BitBtn55Click()
+void writeSendInterval(TFMain& w) { writeSingleInt(w, ParameterId::SendInterval, w.TabSheet3->Wyzwalania->trigger_time); }
+void writeTriggerFilter(TFMain& w) { writeSingleInt(w, ParameterId::TriggerFilter, w.TabSheet3->Wyzwalania->trigger_filter); }
+
+void writeModbusAddress(TFMain& w)
 {
-    if (const auto v = trv630::checkedIntInput(TabSheet3->Wyzwalania->trigger_filter, 0, 60000))
-        sendReport(writeOpcode, trv630::int32Payload(ParameterId::TriggerFilter, 0, *v));
+    // The list holds "1".."247": the address is the position plus 1.
+    const auto address = std::uint8_t(w.TabSheet3->TabSheet2->mod_adr->currentIndex() + 1);
+    w.sendReport(writeOpcode, trv630::choicePayload(ParameterId::ModbusAddress, 0, address));
 }
+
+void writeModbusBaudRate(TFMain& w)
+{
+    w.sendReport(writeOpcode, trv630::choicePayload(ParameterId::ModbusBaudRate, 0,
+                                                    selectedCode(w.TabSheet3->TabSheet2->mod_br)));
+}
+
+} // namespace
+
+void TFMain::BitBtn45Click() { writeSendInterval(*this); }
+void TFMain::BitBtn55Click() { writeTriggerFilter(*this); }
 
 void TFMain::button_trigmastetype_1Click(QObject* Sender)
 {
@@ -216,18 +236,8 @@ void TFMain::updateOutputRow(int k)
 
 // ---- RS485 and Ethernet -----------------------------------------------------------------
 
-void TFMain::BitBtn1Click()
-{
-    // The list holds "1".."247": the address is the position plus 1.
-    const auto address = std::uint8_t(TabSheet3->TabSheet2->mod_adr->currentIndex() + 1);
-    sendReport(writeOpcode, trv630::choicePayload(ParameterId::ModbusAddress, 0, address));
-}
-
-void TFMain::BitBtn3Click()
-{
-    sendReport(writeOpcode, trv630::choicePayload(ParameterId::ModbusBaudRate, 0,
-                                                  selectedCode(TabSheet3->TabSheet2->mod_br)));
-}
+void TFMain::BitBtn1Click() { writeModbusAddress(*this); }
+void TFMain::BitBtn3Click() { writeModbusBaudRate(*this); }
 
 void TFMain::BitBtn2Click() { requestParameter(toByte(ParameterId::ModbusAddress), 0); }
 void TFMain::BitBtn4Click() { requestParameter(toByte(ParameterId::ModbusBaudRate), 0); }
