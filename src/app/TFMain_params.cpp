@@ -202,7 +202,7 @@ void TFMain::writeOutputRules()
             trv630::setStandardBackground(t.out_M[k]);
         }
     }
-    // Part 0 now; each acknowledgement sends the next (see the input dispatch).
+    // The rule of output 1 now; each acknowledgement sends the next (input dispatch).
     sendReport(writeOpcode, trv630::outputRulePayload(outputRuleTable, 0));
 }
 
