@@ -58,6 +58,25 @@ TEST_F(Startup, FirstRunCreatesTheFileAndAppliesItsValues)
     EXPECT_EQ(w->siLang1->active(), trv630::Language::Polish);
     EXPECT_EQ(w->TabSheet4->ver_pc->text(), QStringLiteral("1.13"));
     EXPECT_EQ(w->PageControl1->currentWidget(), static_cast<QWidget*>(w->TabSheet1));
+    EXPECT_EQ(control<QTabWidget>(w.get(), "PageControl2")->currentIndex(), 0);
+    // Chart: "10 sek", the first-run title, only the first series ticked.
+    ASSERT_NE(control<QComboBox>(w.get(), "Cb_ChartTimeWindow"), nullptr);
+    EXPECT_EQ(control<QComboBox>(w.get(), "Cb_ChartTimeWindow")->currentText(), QStringLiteral("10 sek"));
+    EXPECT_EQ(control<QLineEdit>(w.get(), "Edit_ChartTitle")->text(), QStringLiteral("Nazwa wykresu"));
+    for (int i = 1; i <= 14; ++i) {
+        const QByteArray name = "CB_Chart_R" + QByteArray::number(i);
+        ASSERT_NE(control<QCheckBox>(w.get(), name.constData()), nullptr) << name.constData();
+        EXPECT_EQ(control<QCheckBox>(w.get(), name.constData())->isChecked(), i == 1) << name.constData();
+    }
+    // The diagnostics memo is hidden; the address boxes are empty with their mask.
+    ASSERT_NE(control<QWidget>(w.get(), "DebugMemo"), nullptr);
+    EXPECT_TRUE(control<QWidget>(w.get(), "DebugMemo")->isHidden());
+    for (const char* name : {"MaskEdit_IP_Addr", "MaskEdit_IP_Mask", "MaskEdit_IP_Gate"}) {
+        auto* box = control<QLineEdit>(w.get(), name);
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_EQ(box->text(), QStringLiteral("...")) << name; // only the fixed points
+        EXPECT_FALSE(box->inputMask().isEmpty()) << name;
+    }
 }
 
 TEST_F(Startup, WindowSizeAndLanguageDropDownPlace)
@@ -104,6 +123,10 @@ TEST_F(Startup, HandEditedFileWithMissingKeysTakesTheDefaults)
         EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(w->siLang1->active(), trv630::Language::Polish);
     EXPECT_EQ(w->pos(), QPoint(0, 0));
+    // Without Period and Title: "1 sek" and no title; without Chart1 no box ticked.
+    EXPECT_EQ(control<QComboBox>(w.get(), "Cb_ChartTimeWindow")->currentText(), QStringLiteral("1 sek"));
+    EXPECT_EQ(control<QLineEdit>(w.get(), "Edit_ChartTitle")->text(), QString());
+    EXPECT_FALSE(control<QCheckBox>(w.get(), "CB_Chart_R1")->isChecked());
     // Nothing is written at start-up when the file exists.
     EXPECT_EQ(readFile(iniPath()), QStringLiteral("[Options]\r\nPoint=3\r\nFileName=dane.csv\r\n"));
 }
@@ -212,6 +235,21 @@ TEST_F(Startup, FailedSettingsWriteAbandonsTheCloseAndTheNextCloseRetries)
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(boxes.texts.size(), 1);
     EXPECT_EQ(IniFile(settingsDir + QStringLiteral("/config.ini")).readInteger(settings::Options, settings::Point, -1), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(WindowFont, TahomaElevenPixelsWhereInstalled)
+{
+    QTemporaryDir dir;
+    auto w = openWindow(dir.path());
+    EXPECT_EQ(w->font().pixelSize(), 11);
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        GTEST_SKIP() << "fonts-wine not installed";
+    EXPECT_EQ(QFontInfo(w->font()).family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(QFontInfo(w->TabSheet4->save_auto->font()).family(), QStringLiteral("Tahoma"));
 }
 
 } // namespace
