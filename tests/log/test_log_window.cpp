@@ -11,13 +11,16 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -338,5 +341,61 @@ TEST_F(LogWindowTest, UnwritableFileIsReportedAndRecovers)
     EXPECT_EQ(contents(name), "0;\r\n1;\r\n2;\r\n3;\r\n");
     EXPECT_TRUE(window->panelText(0).isEmpty());
 }
+
+} // namespace
+
+namespace {
+
+// The real save dialog: title, filter and default extension in each
+// language, no overwrite prompt, and the chosen path taken over.
+struct DialogCase {
+    int language; ///< position in siLangCombo1
+    const char* title;
+    QStringList filters;
+};
+
+class SaveDialogTest : public LogWindowTest, public ::testing::WithParamInterface<DialogCase> {};
+
+TEST_P(SaveDialogTest, ShowsTheSpecifiedDialogAndTakesTheChoice)
+{
+    const DialogCase& c = GetParam();
+    window->siLangCombo1->setCurrentIndex(c.language);
+    window->siLangCombo1Change();
+
+    const QString chosen = file("z-dialogu.csv");
+    QString title, suffix;
+    QStringList filters;
+    bool confirmOverwrite = true;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = window->findChild<QFileDialog*>(QStringLiteral("SaveDialog"));
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        suffix = dialog->defaultSuffix();
+        confirmOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile(chosen);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window->file_name_buttonClick();
+
+    EXPECT_EQ(title, QString::fromUtf8(c.title));
+    EXPECT_EQ(filters, c.filters);
+    EXPECT_EQ(suffix, QStringLiteral("csv"));
+    EXPECT_FALSE(confirmOverwrite);
+    EXPECT_EQ(settings->file_name_edit->text(), chosen);
+    window->siLangCombo1->setCurrentIndex(0);
+    window->siLangCombo1Change();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Log, SaveDialogTest,
+    ::testing::Values(
+        DialogCase{0, "Plik pomiarowy",
+                   {QStringLiteral("Plik tekstowy (*.txt)"),
+                    QStringLiteral("Plik z danymi oddzielonymi średnikami (*.csv)")}},
+        // The English filter's patterns carry blanks ("*. txt"); they still select.
+        DialogCase{1, "Measurement file",
+                   {QStringLiteral("Text file (*.txt)"),
+                    QStringLiteral("File with data separated by semicolons (*.csv)")}}));
 
 } // namespace
