@@ -140,9 +140,9 @@ void TFMain::SaveFileTimerTimer()
         showLogFileProblem();
 }
 
-// Panel 0 says plainly when the measurement file cannot be written, names it
-// and tells how many records wait in memory (and how many were lost because
-// the backlog was full). The text goes away once the file takes them.
+// Panel 0 says plainly when the measurement file cannot be written, names it,
+// says that the records wait in memory, and how many were lost if the backlog
+// ran full. The text goes away once the file has taken them.
 void TFMain::showLogFileProblem()
 {
     if (logFile.failing()) {
@@ -152,7 +152,7 @@ void TFMain::showLogFileProblem()
                            .arg(name, logFile.failureReason());
         if (logFile.droppedRecords() > 0)
             text += tr(", utracono pomiarów: %1").arg(logFile.droppedRecords());
-        if (!logProblemShown_ || panelText(0) != text)
+        if (!logProblemShown_)
             qCWarning(lcLog).noquote() << text;
         setPanelText(0, text);
         logProblemText_ = text;
