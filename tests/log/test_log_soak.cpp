@@ -43,7 +43,7 @@ TEST(LogSoak, OnPeriodsAreInTheFileExactlyOnceAndInOrder)
     QToolButton* saveButton = w.TabSheet1->save_button;
     ASSERT_TRUE(saveButton);
 
-    h.module()->module().setSendIntervalOverride(std::chrono::microseconds(20));
+    h.module()->module().setSendIntervalOverride(std::chrono::microseconds(2));
     h.module()->streamer().start();
 
     std::vector<std::pair<std::uint32_t, std::uint32_t>> onPeriods; // [first, end)
@@ -52,7 +52,7 @@ TEST(LogSoak, OnPeriodsAreInTheFileExactlyOnceAndInOrder)
     QElapsedTimer clock;
     clock.start();
     while (w.measurementCount < totalReports && clock.elapsed() < 60'000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (w.measurementCount >= nextSwitch) {
             saveButton->click();
             if (w.loggingActive)
