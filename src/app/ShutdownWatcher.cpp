@@ -75,9 +75,29 @@ void ShutdownWatcher::onSignal()
     char buffer[64];
     while (::read(signalPipe[0], buffer, sizeof buffer) > 0) {
     }
-    qCInfo(lcShutdown) << "stop signal: closing the main window";
     ++requests_;
+    if (gaveUp_)
+        return;
+    if (closing_) {
+        // The previous request's close failed and its error box waits for
+        // an answer that may never come.
+        giveUp();
+        return;
+    }
+    qCInfo(lcShutdown) << "stop signal: closing the main window";
     closeWindow();
+    if (window_ && window_->isVisible() && ++failedSignalCloses_ >= 2)
+        giveUp();
+}
+
+void ShutdownWatcher::giveUp()
+{
+    qCWarning(lcShutdown) << "the settings cannot be stored; ending without them";
+    gaveUp_ = true;
+    if (giveUp_)
+        giveUp_();
+    else
+        QCoreApplication::exit(0);
 }
 
 void ShutdownWatcher::closeWindow()
@@ -102,6 +122,8 @@ void ShutdownWatcher::onCommitData(QSessionManager& manager)
 
 void ShutdownWatcher::onAboutToQuit()
 {
+    if (gaveUp_)
+        return;
     // Quitting without the window having been closed (e.g. the session
     // manager ended the program): run the close now so that the settings
     // are stored and the measurement file is closed.

@@ -67,6 +67,33 @@ TEST(StopSignalRetry, FailedCloseKeepsRunningAndTheNextSignalRetries)
     std::raise(SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 2000));
     EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_FALSE(watcher.gaveUp());
+}
+
+TEST(StopSignalRetry, SecondFailureEndsWithoutTheSettings)
+{
+    QTemporaryDir dir;
+    ErrorBoxRecorder boxes;
+    const QString settingsDir = dir.filePath(QStringLiteral("cfg"));
+    ASSERT_TRUE(QDir().mkpath(settingsDir));
+    auto w = openWindow(settingsDir);
+    w->show();
+    trv630::ShutdownWatcher watcher(w.get());
+    int gaveUp = 0;
+    watcher.setGiveUp([&] { ++gaveUp; });
+    ASSERT_TRUE(QDir().rename(settingsDir, dir.filePath(QStringLiteral("away"))));
+    writeFile(settingsDir, "blocked");
+
+    std::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.requests() == 1; }, 2000));
+    EXPECT_EQ(gaveUp, 0);
+    std::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.requests() == 2; }, 2000));
+    EXPECT_EQ(gaveUp, 1);
+    EXPECT_EQ(boxes.texts.size(), 2);
+    // Quitting now does not run the failing close a third time.
+    ASSERT_TRUE(QMetaObject::invokeMethod(qApp, "aboutToQuit", Qt::DirectConnection));
+    EXPECT_EQ(boxes.texts.size(), 2);
 }
 
 TEST(StopSignalQuit, QuittingWithTheWindowOpenStillRunsTheClose)
