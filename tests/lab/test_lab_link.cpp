@@ -223,7 +223,7 @@ TEST_F(LabLink, StreamOf8000ReportsPerSecondArrivesCompleteAndInOrder)
     EXPECT_EQ(outOfOrder, 0u);
     EXPECT_EQ(stampsBackwards, 0u);
     // The reader kept pace: the last report was handled soon after it was sent.
-    EXPECT_LT(lag, 1.0);
+    EXPECT_LT(lag, 2.0);
 }
 
 struct StripCase {

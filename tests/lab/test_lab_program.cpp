@@ -107,6 +107,37 @@ TEST_F(LabWindow, ConnectsReadsAndCompletesTheOutputRuleChain)
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+TEST_F(LabWindow, ReportsOfAnyLengthAreHandledWithoutHarm)
+{
+    lab->plug(HidLab::Module, false);
+    openWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(window->connected, 3000);
+    window->FreqTimer.stop(); // keeps reportCount from being reset
+    window->Timer1.stop();    // no temperature requests meanwhile
+    QTRY_VERIFY_WITH_TIMEOUT(wrote(*lab, request(1, {31, 0})), 3000); // version reply handled
+    QTest::qWait(200);        // the temperature reply too
+    window->reportCount = 0;
+
+    // Data lengths after the report id: 0 (a bare id carries nothing and is
+    // not delivered, so no stale buffer is dispatched again), 1, 64, 500 of
+    // random bytes, and a kind the program does not know.
+    std::srand(630);
+    int delivered = 0;
+    for (std::size_t length : {0u, 1u, 64u, 500u, 3u}) {
+        Bytes data(length);
+        for (auto& b : data)
+            b = static_cast<std::uint8_t>(std::rand());
+        if (!data.empty())
+            data[0] = static_cast<std::uint8_t>(3 + std::rand() % 250); // never a measurement
+        lab->sendInput(HidLab::Module, data);
+        delivered += length > 0 ? 1 : 0;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(window->reportCount, std::uint32_t(delivered), 3000);
+    EXPECT_EQ(window->measurementCount, 0u);
+    EXPECT_TRUE(window->connected);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
 TEST_F(LabWindow, ModuleNotOpenableForWritingIsListedButNotConnected)
 {
     lab->plug(HidLab::ReadOnlyModule, false);
