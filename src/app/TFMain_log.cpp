@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
 #include <QToolButton>
 
 #include <algorithm>
@@ -105,6 +106,9 @@ void TFMain::connectLogControls()
             [this] { trv630::runGuarded([this] { file_name_buttonClick(); }); });
     connect(s->BitBtn5, &QAbstractButton::clicked, this,
             [this] { trv630::runGuarded([this] { BitBtn5Click(); }); });
+    // The 16 x 16 pictures of the two small buttons: "set" and "choose file".
+    s->BitBtn5->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    s->file_name_button->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     // edit_mod's change and click events restore its background through the
     // shared change handler of the parameter boxes (adc_filter1_1Change).
 }
