@@ -6,6 +6,7 @@
 
 #ifdef TRV630_HAVE_UDEV
 #include <libudev.h>
+#include <unistd.h>
 #endif
 
 #include <cstring>
@@ -16,6 +17,12 @@ namespace trv630 {
 
 HidUdevMonitor::HidUdevMonitor(QObject* parent) : QObject(parent)
 {
+    // Without udevd (a container, a minimal system) a monitor is created all
+    // the same but never hears of anything.
+    if (access("/run/udev/control", F_OK) != 0) {
+        qCInfo(lcHidraw) << "udevd is not running; device changes are polled";
+        return;
+    }
     udev_ = udev_new();
     if (!udev_) {
         qCWarning(lcHidraw) << "no udev context; device changes are polled";

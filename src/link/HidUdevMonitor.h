@@ -22,8 +22,8 @@ public:
     explicit HidUdevMonitor(QObject* parent = nullptr);
     ~HidUdevMonitor() override;
 
-    /// False when no monitor could be set up (no udev); the caller then
-    /// has to look for changes another way.
+    /// False when no monitor could be set up (no libudev, or udevd not
+    /// running); the caller then has to look for changes another way.
     bool isActive() const { return notifier_ != nullptr; }
 
 signals:

@@ -145,6 +145,24 @@ TEST_F(LabLink, UdevMonitorReportsStartPlugAndUnplug)
     EXPECT_TRUE(listDevices(link).empty());
 }
 
+TEST_F(LabLink, PollsTheEnumerationWhereUdevdIsNotRunning)
+{
+    ASSERT_EQ(std::rename("/run/udev/control", "/run/udev/control.away"), 0);
+    struct Restore {
+        ~Restore() { std::rename("/run/udev/control.away", "/run/udev/control"); }
+    } restore;
+    HidapiLink link;
+    QSignalSpy changes(&link, &HidLink::deviceChange);
+    link.start();
+    QTRY_COMPARE_WITH_TIMEOUT(changes.count(), 1, 2000);
+    listDevices(link);
+
+    lab->plug(HidLab::Module, false); // no event: only polling can notice
+    QTRY_COMPARE_WITH_TIMEOUT(changes.count(), 2, 3000);
+    lab->unplug(HidLab::Module, false);
+    QTRY_COMPARE_WITH_TIMEOUT(changes.count(), 3, 3000);
+}
+
 TEST_F(LabLink, VanishingDeviceEndsItsReaderAndReleasesCleanly)
 {
     lab->plug(HidLab::Module, false);
