@@ -250,8 +250,11 @@ void TFMain::loadCountMod(trv630::IniFile& ini)
 {
     // As stored, without a range check: a negative number is taken as the
     // unsigned 32-bit number of the same bits.
-    countMod = static_cast<std::uint32_t>(ini.readInteger(optionsSection, QStringLiteral("Mod"), 1));
-    TabSheet4->edit_mod->setText(QString::number(countMod));
+    const int stored = ini.readInteger(optionsSection, QStringLiteral("Mod"), 1);
+    countMod = static_cast<std::uint32_t>(stored);
+    // The box shows the number as stored: a negative one as such, since its
+    // unsigned form has 10 digits and the box holds 8.
+    TabSheet4->edit_mod->setText(QString::number(stored));
 }
 
 void TFMain::loadLogFileName(trv630::IniFile& ini)

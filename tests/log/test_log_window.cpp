@@ -240,16 +240,17 @@ struct StartupCase {
     bool logging;
     std::uint32_t countMod;
     const char* fileName;
+    const char* modText = "1"; ///< what edit_mod shows
 };
 
 const StartupCase startupCases[] = {
-    {"AutoStartWithAName", "FileName=a.csv\nSaveAuto=1\nMod=10\n", true, true, 10, "a.csv"},
+    {"AutoStartWithAName", "FileName=a.csv\nSaveAuto=1\nMod=10\n", true, true, 10, "a.csv", "10"},
     {"EmptyNameNeverStarts", "FileName=\nSaveAuto=1\n", true, false, 1, ""},
     {"MissingSaveAutoTicksTheBoxButDoesNotStart", "FileName=a.csv\n", true, false, 1, "a.csv"},
     {"MissingFileNameIsTheDefault", "SaveAuto=0\n", false, false, 1, "pomiary.csv"},
-    {"HexMod", "Mod=0x10\n", true, false, 16, "pomiary.csv"},
-    {"ModZeroAsStored", "Mod=0\n", true, false, 0, "pomiary.csv"},
-    {"NegativeModAsUnsigned", "Mod=-5\n", true, false, 4294967291u, "pomiary.csv"},
+    {"HexMod", "Mod=0x10\n", true, false, 16, "pomiary.csv", "16"},
+    {"ModZeroAsStored", "Mod=0\n", true, false, 0, "pomiary.csv", "0"},
+    {"NegativeModAsUnsigned", "Mod=-5\n", true, false, 4294967291u, "pomiary.csv", "-5"},
     {"ModNotANumber", "Mod=abc\n", true, false, 1, "pomiary.csv"},
 };
 
@@ -275,6 +276,7 @@ TEST_P(StartupTest, ReadsTheLogSettings)
     EXPECT_EQ(settings->save_auto->isChecked(), c.saveAuto);
     EXPECT_EQ(window->loggingActive, c.logging);
     EXPECT_EQ(window->countMod, c.countMod);
+    EXPECT_EQ(settings->edit_mod->text(), QString::fromLatin1(c.modText));
     EXPECT_EQ(settings->file_name_edit->text(), QString::fromLatin1(c.fileName));
     EXPECT_FALSE(settings->save_time->isChecked());
     EXPECT_FALSE(settings->save_output->isChecked());
