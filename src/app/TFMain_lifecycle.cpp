@@ -153,10 +153,11 @@ void TFMain::siLangCombo1Change()
 {
     // Throws for a position outside the list (no language selected).
     siLang1->setActive(siLangCombo1->currentIndex() + 1);
-    // Qt posts the LanguageChange that makes every page set its texts again;
-    // deliver it now, so that whatever runs next writes into pages that are
-    // already in the new language.
-    QCoreApplication::sendPostedEvents(this, QEvent::LanguageChange);
+    // Qt posts the LanguageChange that makes every page set its texts again
+    // (to the window, or to its native window once shown); deliver it now,
+    // so that whatever runs next writes into pages that are already in the
+    // new language.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     setPanelText(1, QString());
     setPanelText(0, QString());
 }

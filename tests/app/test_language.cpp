@@ -253,6 +253,18 @@ TEST_F(LanguageSwitch, LoggingStateTextsFollowTheLanguage)
     EXPECT_EQ(w->panelText(3), QStringLiteral("Record: online"));
 }
 
+TEST_F(LanguageSwitch, ShownWindowIsInTheNewLanguageWhenTheHandlerReturns)
+{
+    w->show();
+    choose(1);
+    EXPECT_EQ(w->PageControl1->tabText(0), QStringLiteral("Values"));
+    EXPECT_EQ(w->findChild<QTabWidget*>(QStringLiteral("PageControl2"))->tabText(4), QStringLiteral("NPN outpust"));
+    EXPECT_EQ(w->panelText(3), QStringLiteral("Record: offline"));
+    choose(0);
+    EXPECT_EQ(w->PageControl1->tabText(0), QStringLiteral("Wskaźniki"));
+    EXPECT_EQ(w->panelText(3), QStringLiteral("Zapis: niektywny"));
+}
+
 TEST_F(LanguageSwitch, SameLanguageAgainOnlyEmptiesPanelsZeroAndOne)
 {
     w->TabSheet4->UpDown->setPosition(9);
