@@ -20,9 +20,10 @@ namespace trv630::lab {
 namespace {
 constexpr fuse_ino_t rootIno = FUSE_ROOT_ID;
 constexpr fuse_ino_t firstNodeIno = 2;
-// hidraw keeps 64 reports per open; the lab allows more so that a reader
-// briefly starved of CPU on a busy test machine loses nothing.
-constexpr std::size_t queueCapacity = 4096;
+// hidraw keeps 64 reports per open; the lab allows more (several seconds of
+// the fastest stream a test sends) so that a reader starved of CPU on a busy
+// test machine falls behind but loses nothing.
+constexpr std::size_t queueCapacity = 1 << 16;
 } // namespace
 
 struct HidrawFuse::State {

@@ -2,8 +2,9 @@
 // thread of the test program.
 //
 // Each file "hidrawN" is opened with direct_io and is not seekable. Like
-// hidraw, every open has its own input queue (64 reports at most; newer
-// reports are dropped when it is full); each read returns one input report,
+// hidraw, every open has its own input queue (newer reports are dropped when
+// it is full; hidraw keeps 64, the lab 65,536 so that tests on a busy machine
+// lose nothing); each read returns one input report,
 // blocking or EAGAIN under O_NONBLOCK; poll reports POLLIN and wakes a
 // waiting poll when a report arrives; each write hands one output report to
 // the node's output handler; the ioctls HIDIOCGRDESCSIZE, HIDIOCGRDESC and
