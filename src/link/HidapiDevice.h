@@ -6,7 +6,9 @@
 // timeout, so that stopping it never races a blocked read), stamps each one
 // with the wall clock on arrival and pushes it into a ReportPump; the GUI
 // thread drains the pump in batches and calls the handler once per report,
-// in order. The reader never waits on the GUI thread.
+// in order. The reader never waits on the GUI thread. A device with
+// numbered reports sends the report id first; the handler gets the bytes
+// after it, and a report of the id alone (no data) is not delivered.
 //
 // The reader and the writer use two hidapi handles on the same node: hidapi
 // keeps per-handle error state that concurrent calls would race on, and each
@@ -24,7 +26,6 @@
 #include <set>
 #include <string>
 #include <thread>
-#include <vector>
 
 struct hid_device_;
 typedef struct hid_device_ hid_device;
