@@ -15,7 +15,7 @@ public:
     {
         if (std::isnan(y))
             return; // a gap value: bridged by the neighbours
-        const QPointF next(p_.mapX(x), p_.mapY(y));
+        const QPointF next(p_.mapX(x), mapY(y));
         if (havePrevious_)
             lines_.emplace_back(previous_, next);
         previous_ = next;
@@ -32,7 +32,7 @@ public:
         if (extent.empty())
             return;
         const double cx = p_.mapX(centreX);
-        double top = p_.mapY(extent.max), bottom = p_.mapY(extent.min);
+        double top = mapY(extent.max), bottom = mapY(extent.min);
         if (havePrevious_ && cx - previous_.x() <= 1.5) {
             top = std::min(top, previous_.y());
             bottom = std::max(bottom, previous_.y());
@@ -40,11 +40,19 @@ public:
             point(firstX, first);
         }
         lines_.emplace_back(QPointF(cx, top), QPointF(cx, bottom));
-        previous_ = QPointF(cx, p_.mapY(std::isnan(last) ? extent.max : last));
+        previous_ = QPointF(cx, mapY(std::isnan(last) ? extent.max : last));
         havePrevious_ = true;
     }
 
 private:
+    /// Device y, kept within ten plot heights of the plot area so that an
+    /// infinite or huge value still gives a line the rasteriser can clip.
+    double mapY(double y) const
+    {
+        const double span = 10 * p_.plot.height();
+        return std::clamp(p_.mapY(y), p_.plot.top() - span, p_.plot.bottom() + span);
+    }
+
     const PaintParams& p_;
     std::vector<QLineF>& lines_;
     QPointF previous_;

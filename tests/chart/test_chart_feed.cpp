@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace trv630;
 
 namespace {
@@ -184,4 +186,22 @@ TEST_F(ChartFeedTest, ChartTimeKeepsItsPrecisionOverDays)
     feed.chartElapsed = 5 * 86'400.0; // five days in
     run(10);
     EXPECT_NEAR(feed.chartElapsed, 5 * 86'400.0 + 1.0, 1e-6);
+}
+
+TEST_F(ChartFeedTest, NotANumberAndInfinityNeitherMoveTheAxesWrongNorBreakPainting)
+{
+    feed.chartRunning = true;
+    frame.analog[0].value = 2;
+    run(1);
+    frame.analog[0].value = std::numeric_limits<float>::quiet_NaN();
+    run(1);
+    EXPECT_NEAR(chart.leftAxis().max, 2.2, 1e-6) << "NaN is no extreme";
+    frame.analog[0].value = std::numeric_limits<float>::infinity();
+    run(1);
+    frame.analog[0].value = 3;
+    run(1);
+    chart.resize(400, 300);
+    const QImage image = chart.toImage();
+    EXPECT_EQ(image.size(), QSize(400, 300));
+    EXPECT_EQ(chart.series(0).count(), 4u);
 }
