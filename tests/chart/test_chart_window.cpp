@@ -108,6 +108,21 @@ TEST_F(ChartWindowTest, StoredPeriodOutsideTheListSelectsNothing)
     EXPECT_EQ(IniFile(window->settingsPath).readInteger("Chart", "Period", 0), -1);
 }
 
+TEST_F(ChartWindowTest, MissingKeysTakeTheirDefaultsNotTheFirstRunValues)
+{
+    QFile ini(window->settingsPath);
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write("[Options]\r\nLanguage=0\r\n");
+    ini.close();
+    open();
+    EXPECT_EQ(page->Cb_ChartTimeWindow->currentText(), QStringLiteral("1 sek"));
+    EXPECT_EQ(window->chartFeed.chartWindow, 1u);
+    EXPECT_EQ(page->Edit_ChartTitle->text(), QString());
+    EXPECT_EQ(page->Chart1->title(), QString());
+    for (QCheckBox* box : page->CB_Chart_R)
+        EXPECT_FALSE(box->isChecked()) << qPrintable(box->objectName());
+}
+
 TEST_F(ChartWindowTest, StartStopLampAndClear)
 {
     window->frame.analog[0].value = 4;
