@@ -13,7 +13,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -21,6 +24,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using trv630::IniFile;
 
@@ -199,6 +204,37 @@ TEST_F(ChartWindowTest, PrintAsksFirstAndWritesThePage)
     window->chartPrintConfirm = [&] { ++asked; return true; };
     QTest::mouseClick(page->Btn_PrintChart, Qt::LeftButton);
     EXPECT_EQ(head(pdf, 4), QByteArray("%PDF"));
+}
+
+TEST_F(ChartWindowTest, PrintConfirmationBoxAndItsCancel)
+{
+    const QString pdf = file("anulowany.pdf");
+    window->chartPrinter = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    window->chartPrinter->setOutputFormat(QPrinter::PdfFormat);
+    window->chartPrinter->setOutputFileName(pdf);
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    std::function<void(int)> answer = [&](int attemptsLeft) {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (attemptsLeft > 0)
+                QTimer::singleShot(10, [&, attemptsLeft] { answer(attemptsLeft - 1); });
+            return;
+        }
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::Cancel)->click();
+    };
+    QTimer::singleShot(0, [&] { answer(300); });
+    window->Btn_PrintChartClick();
+    EXPECT_EQ(title, QStringLiteral("Drukowanie"));
+    EXPECT_EQ(text, QStringLiteral("Wydrukowac wykres?"));
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(ChartWindowTest, PrintedPageHoldsTheChartInsideTheMargins)
