@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QApplication>
 #include <QLineEdit>
@@ -279,6 +280,28 @@ TEST_F(ChartWindowTest, BitmapTakesTheChartAsShownAndItsNameRule)
     QTest::mouseClick(page->Btn_SaveImageFromChart, Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(file("obraz.bmp")));
     EXPECT_FALSE(QFile::exists(file("obraz.bmp.bmp")));
+}
+
+TEST_F(ChartWindowTest, SaveDialogAddsItsDefaultExtensionOnce)
+{
+    QString filter;
+    std::function<void(int)> answer = [&](int attemptsLeft) {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (attemptsLeft > 0)
+                QTimer::singleShot(10, [&, attemptsLeft] { answer(attemptsLeft - 1); });
+            return;
+        }
+        filter = dialog->nameFilters().join(QLatin1Char(';'));
+        dialog->setDirectory(dir.path());
+        dialog->selectFile(QStringLiteral("bez_rozszerzenia"));
+        QMetaObject::invokeMethod(dialog, "accept"); // protected: called as the Save button does
+    };
+    QTimer::singleShot(0, [&] { answer(300); });
+    window->Btn_SaveImageFromChartClick();
+    EXPECT_EQ(filter, QStringLiteral("Bitmap (*.bmp)"));
+    EXPECT_EQ(head(file("bez_rozszerzenia.bmp"), 2), QByteArray("BM"));
+    EXPECT_FALSE(QFile::exists(file("bez_rozszerzenia.bmp.bmp")));
 }
 
 TEST_F(ChartWindowTest, BitmapErrorsAndCancelAreSilent)
