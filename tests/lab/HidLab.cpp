@@ -142,9 +142,9 @@ bool HidLab::setUp(std::string* error)
     if (!fuse_->mount(labDir + "/fuse", error))
         return false;
     for (int n = 0; n < nodeCount; ++n) {
-        const NodeSpec spec = specFor(n);
-        fuse_->configure(n, HidrawNodeConfig{spec.identity.descriptor, spec.identity.vendorId,
-                                             spec.identity.productId, spec.writable},
+        const NodeSpec node = specFor(n);
+        fuse_->configure(n, HidrawNodeConfig{node.identity.descriptor, node.identity.vendorId,
+                                             node.identity.productId, node.writable},
                          [this, n](std::span<const std::uint8_t> report) { onModuleOutput(n, report); });
         const std::string name = "/hidraw" + std::to_string(n);
         if (!check(mount((labDir + "/fuse" + name).c_str(), ("/dev" + name).c_str(), nullptr, MS_BIND, nullptr) == 0,
