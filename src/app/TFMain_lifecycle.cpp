@@ -63,6 +63,8 @@ void TFMain::FormCreate()
     if (!ini.exists())
         settings::writeFirstRunFile(ini);
 
+    // 8. Open the settings file for reading (read once, for every step below).
+    ini.open();
     // 8. - 10. Math names, units.
     loadUnitSettings(ini);
     // 11. Record-field boxes and save_auto.
@@ -90,7 +92,8 @@ void TFMain::FormCreate()
     siLangCombo1->setCurrentIndex(language >= 0 && language < trv630::Language::count ? language : 0);
     siLangCombo1Change();
 
-    // 23. The settings file: IniFile holds no handle, nothing to close.
+    // 23. Close the settings file.
+    ini.close();
 
     // 24. Logging state texts, in the language now in force.
     showLoggingState();
@@ -106,9 +109,10 @@ bool TFMain::FormClose()
 {
     namespace settings = trv630::settings;
 
-    // 1. The settings file (every write goes to the file at once; a refused
-    // one throws, which abandons the close).
+    // 1. Open the settings file: the writes below go to the file in one
+    // piece at step 6, where a refused write throws and abandons the close.
     trv630::IniFile ini(settingsPath);
+    ini.open();
 
     // 2. Window position and decimals.
     ini.writeInteger(settings::Options, settings::ScreenTop, y());
@@ -120,7 +124,8 @@ bool TFMain::FormClose()
     // 4. - 5. Chart window, title and series boxes.
     storeChartSettings(ini);
 
-    // 6. Nothing to close: IniFile holds no handle.
+    // 6. Close the settings file (writes it).
+    ini.close();
 
     // 7. The measurement file.
     closeLogFile();

@@ -262,3 +262,45 @@ TEST_F(IniFileTest, ReadOnlyFileRefusesTheWriteAndKeepsItsContent)
 }
 
 } // namespace
+
+TEST_F(IniFileTest, GroupWritesTheFileOnceAtClose)
+{
+    store("[Options]\r\nMod=1\r\n");
+    IniFile ini(path());
+    ini.open();
+    ini.writeInteger("Options", "Mod", 5);
+    ini.writeString("Chart", "Title", QStringLiteral("A"));
+    EXPECT_EQ(ini.readInteger("options", "mod", 0), 5) << "reads in a group see its writes";
+    EXPECT_EQ(contents(), QByteArray("[Options]\r\nMod=1\r\n")) << "nothing written before close";
+    ini.close();
+    EXPECT_EQ(contents(), QByteArray("[Options]\r\nMod=5\r\n\r\n[Chart]\r\nTitle=A\r\n"));
+    EXPECT_FALSE(ini.isOpen());
+}
+
+TEST_F(IniFileTest, GroupWithoutWritesLeavesTheFileAlone)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("config.ini"))); // any write would fail
+    IniFile ini(path());
+    ini.open();
+    EXPECT_EQ(ini.readInteger("Options", "Mod", 7), 7);
+    EXPECT_NO_THROW(ini.close());
+}
+
+TEST_F(IniFileTest, RefusedWriteOfAGroupThrowsAtClose)
+{
+    const QString blocker = dir.filePath(QStringLiteral("not-a-dir"));
+    QFile f(blocker);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    const QString badPath = blocker + QStringLiteral("/config.ini");
+    IniFile ini(badPath);
+    ini.open();
+    ini.writeBool("Options", "SaveAuto", true);
+    try {
+        ini.close();
+        FAIL() << "the write was not refused";
+    } catch (const trv630::Error& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(badPath));
+    }
+    EXPECT_FALSE(ini.isOpen()) << "a later group starts afresh";
+}

@@ -37,12 +37,7 @@ constexpr char16_t cp1250High[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-/// The file as lines (without their line ends) and the line end it uses.
-struct Content {
-    QStringList lines;
-    QString eol = QStringLiteral("\r\n");
-    bool readable = true; ///< false: the file exists but could not be read
-};
+using Content = IniFile::Content;
 
 Content load(const QString& path)
 {
@@ -223,7 +218,7 @@ bool IniFile::parseInteger(QStringView text, int& result)
 
 QString IniFile::readString(QAnyStringView section, QAnyStringView key, const QString& def) const
 {
-    const Content content = load(path_);
+    const Content content = this->content();
     const Location loc = locate(content.lines, section.toString(), key.toString());
     if (loc.key < 0)
         return def;
@@ -234,7 +229,7 @@ QString IniFile::readString(QAnyStringView section, QAnyStringView key, const QS
 
 int IniFile::readInteger(QAnyStringView section, QAnyStringView key, int def) const
 {
-    const Content content = load(path_);
+    const Content content = this->content();
     const Location loc = locate(content.lines, section.toString(), key.toString());
     if (loc.key < 0)
         return def;
@@ -261,12 +256,9 @@ void IniFile::writeBool(QAnyStringView section, QAnyStringView key, bool value)
 
 void IniFile::writeString(QAnyStringView section, QAnyStringView key, const QString& value)
 {
-    const auto refused = [this] {
-        return Error(QStringLiteral("Unable to write to %1").arg(fullPath()));
-    };
-    Content content = load(path_);
+    Content content = this->content();
     if (!content.readable)
-        throw refused(); // rewriting would drop what we could not read
+        throw Error(QStringLiteral("Unable to write to %1").arg(fullPath())); // rewriting would drop what we could not read
 
     const QString sectionName = section.toString();
     const QString keyName = key.toString();
@@ -285,6 +277,39 @@ void IniFile::writeString(QAnyStringView section, QAnyStringView key, const QStr
         content.lines.append(keyName + u'=' + encoded);
     }
 
+    if (group_) {
+        group_->content = std::move(content);
+        group_->dirty = true;
+    } else {
+        save(content);
+    }
+}
+
+void IniFile::open()
+{
+    group_ = Group{load(path_), false};
+}
+
+void IniFile::close()
+{
+    if (!group_)
+        return;
+    const Group group = std::move(*group_);
+    group_.reset();
+    if (group.dirty)
+        save(group.content);
+}
+
+IniFile::Content IniFile::content() const
+{
+    return group_ ? group_->content : load(path_);
+}
+
+void IniFile::save(const Content& content)
+{
+    const auto refused = [this] {
+        return Error(QStringLiteral("Unable to write to %1").arg(fullPath()));
+    };
     QString text;
     for (const QString& line : std::as_const(content.lines))
         text += line + content.eol;

@@ -5,8 +5,13 @@
 // The object only names the file: it neither creates nor locks it and holds
 // no handle. Every read parses the file as it is at that moment; every write
 // goes to the file at once (the whole file is rewritten through a temporary
-// file, so a full disk leaves the old file intact). A refused write throws
-// trv630::Error("Unable to write to <full path>").
+// file and synced, so a full disk or a power cut leaves the old file intact).
+// A refused write throws trv630::Error("Unable to write to <full path>").
+//
+// A group of reads and writes (start-up, close, the first-run file) may be
+// put between open() and close(): the file is read once at open(), reads and
+// writes in between work on that copy, and close() writes the file once if
+// anything changed, throwing on a refused write as a single write would.
 //
 // Layout of what we write: no blanks around "=", the line ends of the file
 // (CR LF in a new file), a blank line before a new section. A value with a
@@ -24,6 +29,9 @@
 
 #include <QAnyStringView>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace trv630 {
 
@@ -51,6 +59,12 @@ public:
     /// Written as "1" or "0".
     void writeBool(QAnyStringView section, QAnyStringView key, bool value);
 
+    /// Begins a group: reads the file once; later reads and writes use that copy.
+    void open();
+    /// Ends the group: writes the file once if a write changed the copy.
+    void close();
+    bool isOpen() const { return group_.has_value(); }
+
     static constexpr int maxTextLength = 2047;
 
     // The value rules on their own, for tests and for anyone parsing a value.
@@ -63,8 +77,23 @@ public:
     /// Bytes of a file to text: UTF-8 when valid, else Windows-1250.
     static QString decodeFileBytes(const QByteArray& bytes);
 
+    /// The file's lines (without their line ends) and the line end it uses.
+    struct Content {
+        QStringList lines;
+        QString eol = QStringLiteral("\r\n");
+        bool readable = true; ///< false: the file exists but could not be read
+    };
+
 private:
+    Content content() const;
+    void save(const Content& content);
+
     QString path_;
+    struct Group {
+        Content content;
+        bool dirty = false;
+    };
+    std::optional<Group> group_;
 };
 
 } // namespace trv630

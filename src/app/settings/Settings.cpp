@@ -17,6 +17,10 @@ QString defaultFileName()
 
 void writeFirstRunFile(IniFile& ini)
 {
+    // One write of the whole file, unless the caller already holds a group.
+    const bool ownGroup = !ini.isOpen();
+    if (ownGroup)
+        ini.open();
     for (const char* key : MathName)
         ini.writeString(Options, key, QString::fromLatin1(defaultMathName));
     for (const char* key : MathUnit)
@@ -40,6 +44,8 @@ void writeFirstRunFile(IniFile& ini)
     ini.writeInteger(Chart, Period, firstRunPeriod);
     ini.writeString(Chart, Title, QString::fromUtf8(firstRunTitle));
     ini.writeInteger(Options, Language, 0);
+    if (ownGroup)
+        ini.close();
 }
 
 QString settingsDirectory(const QString& exeDir)
