@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
 
 namespace {
 
@@ -43,21 +44,31 @@ TEST_P(StopSignal, ClosesTheWindowAndStoresTheSettings)
 
 INSTANTIATE_TEST_SUITE_P(Signals, StopSignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
 
-TEST(StopSignalRetry, FailedCloseKeepsRunningAndTheNextSignalRetries)
-{
+// A shown window whose settings directory is then replaced by a plain file,
+// so that every close fails to store the settings.
+class StopSignalRetry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(settingsDir));
+        w = openWindow(settingsDir);
+        w->show();
+        watcher = std::make_unique<trv630::ShutdownWatcher>(w.get());
+        ASSERT_TRUE(QDir().rename(settingsDir, dir.filePath(QStringLiteral("away"))));
+        writeFile(settingsDir, "blocked");
+    }
+
     QTemporaryDir dir;
     ErrorBoxRecorder boxes;
     const QString settingsDir = dir.filePath(QStringLiteral("cfg"));
-    ASSERT_TRUE(QDir().mkpath(settingsDir));
-    auto w = openWindow(settingsDir);
-    w->show();
-    trv630::ShutdownWatcher watcher(w.get());
+    decltype(openWindow(QString())) w;
+    std::unique_ptr<trv630::ShutdownWatcher> watcher;
+};
 
-    // The settings file can no longer be written.
-    ASSERT_TRUE(QDir().rename(settingsDir, dir.filePath(QStringLiteral("away"))));
-    writeFile(settingsDir, "blocked");
+TEST_F(StopSignalRetry, FailedCloseKeepsRunningAndTheNextSignalRetries)
+{
     std::raise(SIGTERM);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.requests() == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher->requests() == 1; }, 2000));
     EXPECT_TRUE(w->isVisible());
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts.front().startsWith(QStringLiteral("Unable to write to ")));
@@ -67,28 +78,19 @@ TEST(StopSignalRetry, FailedCloseKeepsRunningAndTheNextSignalRetries)
     std::raise(SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 2000));
     EXPECT_EQ(boxes.texts.size(), 1);
-    EXPECT_FALSE(watcher.gaveUp());
+    EXPECT_FALSE(watcher->gaveUp());
 }
 
-TEST(StopSignalRetry, SecondFailureEndsWithoutTheSettings)
+TEST_F(StopSignalRetry, SecondFailureEndsWithoutTheSettings)
 {
-    QTemporaryDir dir;
-    ErrorBoxRecorder boxes;
-    const QString settingsDir = dir.filePath(QStringLiteral("cfg"));
-    ASSERT_TRUE(QDir().mkpath(settingsDir));
-    auto w = openWindow(settingsDir);
-    w->show();
-    trv630::ShutdownWatcher watcher(w.get());
     int gaveUp = 0;
-    watcher.setGiveUp([&] { ++gaveUp; });
-    ASSERT_TRUE(QDir().rename(settingsDir, dir.filePath(QStringLiteral("away"))));
-    writeFile(settingsDir, "blocked");
+    watcher->setGiveUp([&] { ++gaveUp; });
 
     std::raise(SIGTERM);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.requests() == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher->requests() == 1; }, 2000));
     EXPECT_EQ(gaveUp, 0);
     std::raise(SIGTERM);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher.requests() == 2; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watcher->requests() == 2; }, 2000));
     EXPECT_EQ(gaveUp, 1);
     EXPECT_EQ(boxes.texts.size(), 2);
     // Quitting now does not run the failing close a third time.
